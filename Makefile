@@ -1,0 +1,43 @@
+# The two everyday commands. Both install what is missing first.
+#   make test   build and run every test
+#   make run    build and start the program
+PRESET ?= default
+BUILD := build/$(PRESET)
+
+.PHONY: deps configure build test run asan bench fuzz package clean
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET)
+
+test: build
+	ctest --preset $(PRESET)
+
+run: build
+	@echo "The program's window arrives with the worksheet window; the core is built."
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan:
+	@$(MAKE) --no-print-directory test PRESET=asan
+
+bench: deps
+	cmake --preset release >/dev/null
+	cmake --build --preset release --target calc_bench
+	build/release/bench/calc_bench
+
+# A bounded libFuzzer run; FUZZ_SECONDS sets its length.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	mkdir -p build/fuzz/corpus
+	build/fuzz/fuzz/fuzz_worksheet -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	  build/fuzz/corpus fuzz/seeds
+
+clean:
+	rm -rf build

@@ -1,0 +1,128 @@
+// Number conversions beside the standard calls they wrap, and a whole survey.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <charconv>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calc/number_text.h"
+#include "calc/worksheet.h"
+
+namespace {
+
+// Survey-like magnitudes: drafts, densities, displacements, small corrections.
+std::vector<double> SampleNumbers() {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> draft(2.0, 20.0);
+  std::uniform_real_distribution<double> tonnes(1000.0, 90000.0);
+  std::uniform_real_distribution<double> small(-0.5, 0.5);
+  std::vector<double> numbers;
+  for (int i = 0; i < 1000; ++i) {
+    numbers.push_back(draft(random));
+    numbers.push_back(tonnes(random));
+    numbers.push_back(small(random) * 1e-4);
+  }
+  return numbers;
+}
+
+std::vector<std::string> SampleTexts() {
+  std::vector<std::string> texts;
+  for (const double x : SampleNumbers()) texts.push_back(calc::TextFromNumber(x));
+  return texts;
+}
+
+void BM_NumberFromText(benchmark::State& state) {
+  const std::vector<std::string> texts = SampleTexts();
+  for (auto _ : state) {
+    for (const std::string& text : texts) benchmark::DoNotOptimize(calc::NumberFromText(text));
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
+}
+BENCHMARK(BM_NumberFromText);
+
+void BM_StdFromChars(benchmark::State& state) {
+  const std::vector<std::string> texts = SampleTexts();
+  for (auto _ : state) {
+    for (const std::string& text : texts) {
+      double value = 0;
+      std::from_chars(text.data(), text.data() + text.size(), value);
+      benchmark::DoNotOptimize(value);
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
+}
+BENCHMARK(BM_StdFromChars);
+
+void BM_TextFromNumber(benchmark::State& state) {
+  const std::vector<double> numbers = SampleNumbers();
+  for (auto _ : state) {
+    for (const double x : numbers) benchmark::DoNotOptimize(calc::TextFromNumber(x));
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(numbers.size()));
+}
+BENCHMARK(BM_TextFromNumber);
+
+void BM_StdToChars(benchmark::State& state) {
+  const std::vector<double> numbers = SampleNumbers();
+  std::array<char, 32> buffer{};
+  for (auto _ : state) {
+    for (const double x : numbers) {
+      const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                        std::chars_format::scientific, 14);
+      benchmark::DoNotOptimize(result.ptr);
+      benchmark::ClobberMemory();
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(numbers.size()));
+}
+BENCHMARK(BM_StdToChars);
+
+// Reading time grows with the length of the text, not faster.
+void BM_NumberFromLongText(benchmark::State& state) {
+  std::string text;
+  for (std::int64_t i = 0; i < state.range(0); ++i) text += i % 3 == 0 ? ' ' : '7';
+  for (auto _ : state) benchmark::DoNotOptimize(calc::NumberFromText(text));
+  state.SetBytesProcessed(state.iterations() * state.range(0));
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_NumberFromLongText)->RangeMultiplier(16)->Range(1 << 10, 1 << 20)->Complexity();
+
+class QuietHost : public calc::Host {
+ public:
+  void ShowNotice(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
+  void ReportFault(calc::Fault) override {}
+};
+
+// Types a survey's readings, runs the thirteen steps and clears the sheet.
+void BM_WholeSurvey(benchmark::State& state) {
+  const std::array<std::pair<int, const char*>, 21> typed{{
+      {1, "7.3"},   {2, "7.2"},   {4, "0.02"},  {6, "8.3"},   {7, "8.2"},    {11, "-0.01"},
+      {12, "7.6"},  {13, "7.62"}, {27, "25"},   {28, "150"},  {29, "-1.2"},  {30, "310"},
+      {31, "290"},  {17, "21650"}, {18, "-13.3"}, {20, "1.019"}, {44, "5200"}, {34, "310"},
+      {35, "45.5"}, {36, "8"},    {37, "180"}}};
+  QuietHost host;
+  calc::Worksheet sheet(host);
+  for (auto _ : state) {
+    for (const auto& [n, text] : typed) sheet.SetText(n, text);
+    sheet.Command1();
+    sheet.Command2();
+    sheet.Command3();
+    sheet.Command4();
+    sheet.Command5();
+    sheet.Command8();
+    sheet.Command9();
+    sheet.Command12();
+    sheet.Command13();
+    sheet.Command11();
+    sheet.Command6();
+    sheet.Command7();
+    sheet.Command10();
+    benchmark::DoNotOptimize(sheet.Text(40).data());
+    sheet.Command14();
+  }
+}
+BENCHMARK(BM_WholeSurvey);
+
+}  // namespace

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace calc {
+
+// The two kinds of arithmetic fault that can end a worksheet command.
+// Overflow also covers undefined results such as zero divided by zero.
+enum class Fault { DivisionByZero, Overflow };
+
+}  // namespace calc

@@ -1,0 +1,236 @@
+#include "calc/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+namespace calc {
+namespace {
+
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsSign(char c) { return c == '+' || c == '-'; }
+
+// Walks a text as if its blanks had been removed first.
+class Cursor {
+ public:
+  explicit Cursor(std::string_view text) : text_(text) {}
+
+  // The next character that is not a blank, or '\0' at the end (a real
+  // '\0' in the text ends a number just the same).
+  char Peek() {
+    while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+    return pos_ < text_.size() ? text_[pos_] : '\0';
+  }
+  void Take() { consumed_ = ++pos_; }
+  [[nodiscard]] std::size_t position() { return Peek(), pos_; }
+  // Just past the last character taken, before any blanks that follow it.
+  [[nodiscard]] std::size_t consumed() const { return consumed_; }
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  std::size_t consumed_ = 0;
+};
+
+struct Scan {
+  bool negative = false;
+  bool has_digit = false;
+  std::string_view number;  // unsigned mantissa and exponent, blanks still in it
+};
+
+Scan ScanNumber(std::string_view text) {
+  Cursor cursor(text);
+  Scan scan;
+  if (IsSign(cursor.Peek())) {
+    scan.negative = cursor.Peek() == '-';
+    cursor.Take();
+  }
+  const std::size_t begin = cursor.position();
+  while (IsDigit(cursor.Peek())) scan.has_digit = true, cursor.Take();
+  if (cursor.Peek() == '.') {
+    cursor.Take();
+    while (IsDigit(cursor.Peek())) scan.has_digit = true, cursor.Take();
+  }
+  std::size_t end = cursor.consumed();
+  if (scan.has_digit && (cursor.Peek() == 'E' || cursor.Peek() == 'e')) {
+    cursor.Take();
+    if (IsSign(cursor.Peek())) cursor.Take();
+    if (IsDigit(cursor.Peek())) {
+      while (IsDigit(cursor.Peek())) cursor.Take();
+      end = cursor.consumed();
+    }
+  }
+  if (scan.has_digit) scan.number = text.substr(begin, end - begin);
+  return scan;
+}
+
+// Decimal exponent of a compact number, near enough to tell whether a
+// number out of range is too large or too small. Saturates, never wraps.
+long long DecimalMagnitude(std::string_view number) {
+  std::size_t i = 0;
+  while (i < number.size() && number[i] == '0') ++i;
+  long long magnitude = 0;
+  while (i < number.size() && IsDigit(number[i])) ++magnitude, ++i;
+  if (i < number.size() && number[i] == '.') {
+    ++i;
+    if (magnitude == 0) {
+      while (i < number.size() && number[i] == '0') --magnitude, ++i;
+    }
+    while (i < number.size() && IsDigit(number[i])) ++i;
+  }
+  if (i < number.size()) {  // the exponent
+    ++i;
+    const bool negative = number[i] == '-';
+    if (IsSign(number[i])) ++i;
+    constexpr long long kLimit = 1'000'000'000'000;
+    long long exponent = 0;
+    for (; i < number.size(); ++i) exponent = std::min(kLimit, exponent * 10 + (number[i] - '0'));
+    magnitude += negative ? -exponent : exponent;
+  }
+  return magnitude;
+}
+
+double ConvertCompact(std::string_view number) {
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                            std::chars_format::general);
+  assert(end == number.data() + number.size());
+  static_cast<void>(end);
+  if (error == std::errc::result_out_of_range) {
+    value = DecimalMagnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  }
+  return value;
+}
+
+double Convert(std::string_view number) {
+  if (number.find_first_of(" \t\n") == std::string_view::npos) return ConvertCompact(number);
+  std::string compact(number);
+  compact.erase(std::remove_if(compact.begin(), compact.end(), IsBlank), compact.end());
+  return ConvertCompact(compact);
+}
+
+// Most field texts hold a number without blanks inside it. Then the
+// standard parser, which accepts exactly the mantissa and exponent above,
+// reads it in one call. It must stop where the full scan would stop too:
+// not on a blank, which the full scan skips, and not on an exponent letter,
+// whose digits might follow after blanks.
+std::optional<double> ReadWithoutBlanks(std::string_view text) {
+  std::size_t start = 0;
+  if (!text.empty() && IsSign(text[0])) start = 1;
+  if (start == text.size() || !(IsDigit(text[start]) || text[start] == '.')) return std::nullopt;
+  const std::string_view rest = text.substr(start);
+  double value = 0.0;
+  const auto [end, error] =
+      std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
+  if (error == std::errc::invalid_argument) return std::nullopt;
+  if (end != rest.data() + rest.size() && (IsBlank(*end) || *end == 'e' || *end == 'E')) {
+    return std::nullopt;
+  }
+  if (error == std::errc::result_out_of_range) {
+    value = ConvertCompact(rest.substr(0, static_cast<std::size_t>(end - rest.data())));
+  }
+  return text[0] == '-' ? -value : value;
+}
+
+}  // namespace
+
+double NumberFromText(std::string_view text) {
+  if (const auto value = ReadWithoutBlanks(text)) return *value;
+  const Scan scan = ScanNumber(text);
+  if (!scan.has_digit) return 0.0;
+  const double magnitude = Convert(scan.number);
+  return scan.negative ? -magnitude : magnitude;
+}
+
+namespace {
+
+constexpr int kDigits = 15;
+constexpr std::string_view kLargestDigits = "179769313486231";  // DBL_MAX cut to 15 digits
+constexpr int kLargestExponent = 308;
+
+// x rounded to 15 significant digits: the digits, trailing zeros dropped,
+// and the decimal exponent of the first one.
+struct Rounded {
+  std::array<char, kDigits> digits{};
+  int count = 0;
+  int exponent = 0;
+  bool negative = false;
+};
+
+Rounded RoundTo15Digits(double x) {
+  std::array<char, 32> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                    std::chars_format::scientific, kDigits - 1);
+  assert(result.ec == std::errc());
+  // buffer holds [-]d.dddddddddddddde(+|-)dd[d]
+  std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  Rounded rounded;
+  rounded.negative = text.front() == '-';
+  if (rounded.negative) text.remove_prefix(1);
+  rounded.digits[0] = text[0];
+  std::copy_n(text.begin() + 2, kDigits - 1, rounded.digits.begin() + 1);
+  const std::string_view exponent = text.substr(kDigits + 2);  // past "d." digits and 'e'
+  const bool negative_exponent = exponent.front() == '-';
+  std::from_chars(exponent.data() + 1, exponent.data() + exponent.size(), rounded.exponent);
+  if (negative_exponent) rounded.exponent = -rounded.exponent;
+
+  // Rounding up past the largest double would write a text that no longer
+  // reads back as a number; keep the largest 15-digit value below it.
+  const std::string_view digits(rounded.digits.data(), kDigits);
+  if (rounded.exponent == kLargestExponent && digits > kLargestDigits) {
+    std::copy(kLargestDigits.begin(), kLargestDigits.end(), rounded.digits.begin());
+  }
+  rounded.count = kDigits;
+  while (rounded.count > 1 && rounded.digits[static_cast<std::size_t>(rounded.count - 1)] == '0') --rounded.count;
+  return rounded;
+}
+
+}  // namespace
+
+std::string TextFromNumber(double x) {
+  assert(std::isfinite(x));
+  if (x == 0.0) return "0";  // also for -0.0
+  const Rounded r = RoundTo15Digits(x);
+  const std::string_view digits(r.digits.data(), static_cast<std::size_t>(r.count));
+
+  std::array<char, 32> out{};
+  char* p = out.data();
+  if (r.negative) *p++ = '-';
+  if (r.exponent >= -4 && r.exponent <= 14) {
+    if (r.exponent < 0) {
+      *p++ = '0';
+      *p++ = '.';
+      p = std::fill_n(p, -r.exponent - 1, '0');
+      p = std::copy(digits.begin(), digits.end(), p);
+    } else {
+      const auto whole = static_cast<std::size_t>(r.exponent) + 1;
+      p = std::copy_n(digits.begin(), std::min(whole, digits.size()), p);
+      if (whole >= digits.size()) {
+        p = std::fill_n(p, whole - digits.size(), '0');
+      } else {
+        *p++ = '.';
+        p = std::copy(digits.begin() + static_cast<std::ptrdiff_t>(whole), digits.end(), p);
+      }
+    }
+  } else {
+    *p++ = digits[0];
+    if (digits.size() > 1) {
+      *p++ = '.';
+      p = std::copy(digits.begin() + 1, digits.end(), p);
+    }
+    *p++ = 'E';
+    *p++ = r.exponent < 0 ? '-' : '+';
+    const int magnitude = r.exponent < 0 ? -r.exponent : r.exponent;
+    if (magnitude < 10) *p++ = '0';
+    p = std::to_chars(p, out.data() + out.size(), magnitude).ptr;
+  }
+  return {out.data(), p};
+}
+
+}  // namespace calc

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+// How a field's text is read as a number.
+//
+//   text  := { any byte }
+//   blank := ' ' | '\t' | '\n'        skipped wherever it stands
+//   number:= [ '+' | '-' ] mantissa [ exponent ]
+//   mantissa := digits [ '.' [ digits ] ] | '.' digits
+//   exponent := ( 'E' | 'e' ) [ '+' | '-' ] digits
+//
+// The longest leading number, blanks removed, is rounded to the nearest
+// double; everything after it is ignored. An exponent letter without
+// digits after it ends the number before the letter. Text without a digit
+// in its mantissa reads as 0. Only '.' is a decimal separator, whatever the
+// process locale says; there are no thousands separators.
+// A number beyond the range of a double reads as +/-infinity, which the
+// worksheet treats as an overflow; one too small reads as 0 or a subnormal.
+//
+//   ""          -> 0             "7.25m"    -> 7.25
+//   "  7.25 "   -> 7.25          "1.2.3"    -> 1.2
+//   "7 .2 5"    -> 7.25          "7,25"     -> 7
+//   "- 3"       -> -3            "1.5E-05"  -> 0.000015
+//   ".5"        -> 0.5           "2e"       -> 2
+//   "5."        -> 5             "????"     -> 0
+//   "1E400"     -> +infinity     "1E-400"   -> 0
+double NumberFromText(std::string_view text);
+
+// How a finite double is written into a field.
+//
+// x is rounded to 15 significant digits, to nearest. With e the decimal
+// exponent of the rounded value, -4 <= e <= 14 gives the plain form, any
+// other e the exponent form: one digit, the remaining digits after a point,
+// "E", the exponent's sign and at least two exponent digits. Trailing zeros
+// and a bare point are dropped; negative zero is written as 0.
+// The one exception: a value whose rounding would pass the largest double
+// is rounded towards zero instead, so that the text still reads back.
+//
+//   7.125             -> "7.125"        0.0001  -> "0.0001"
+//   0.1 + 0.2         -> "0.3"          0.00001 -> "1E-05"
+//   1.0 / 3           -> "0.333333333333333"
+//   123456789012345   -> "123456789012345"
+//   1e15              -> "1E+15"        -0.0    -> "0"
+//   DBL_MAX           -> "1.79769313486231E+308"
+//
+// For every finite x: TextFromNumber(NumberFromText(TextFromNumber(x)))
+// equals TextFromNumber(x).
+std::string TextFromNumber(double x);
+
+}  // namespace calc

@@ -1,0 +1,256 @@
+#include "calc/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bit>
+#include <cctype>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace calc {
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kMax = std::numeric_limits<double>::max();
+constexpr double kTiny = std::numeric_limits<double>::denorm_min();
+
+struct ReadCase {
+  std::string text;
+  double value;
+};
+
+std::string Printable(const std::string& text) {
+  std::string name;
+  for (const char c : text) {
+    name += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+  }
+  return name.empty() ? "empty" : name;
+}
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
+class Reading : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(Reading, GivesNearestDouble) {
+  const double value = NumberFromText(GetParam().text);
+  EXPECT_EQ(value, GetParam().value) << "text: \"" << GetParam().text << "\"";
+  EXPECT_EQ(std::signbit(value), std::signbit(GetParam().value)) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NumberFromText, Reading,
+    testing::Values(
+        // Plain numbers and signs.
+        ReadCase{"7.25", 7.25}, ReadCase{"-0.05", -0.05}, ReadCase{"+3", 3.0},
+        ReadCase{".5", 0.5}, ReadCase{"5.", 5.0}, ReadCase{"007", 7.0},
+        ReadCase{"123456789012345", 123456789012345.0},
+        // Blanks anywhere, as if removed first.
+        ReadCase{"", 0.0}, ReadCase{"   ", 0.0}, ReadCase{"  7.25  ", 7.25},
+        ReadCase{"7.2 5", 7.25}, ReadCase{"1 615", 1615.0}, ReadCase{"- 3", -3.0},
+        ReadCase{"\t4\n2", 42.0}, ReadCase{"1 e 3", 1000.0}, ReadCase{"1e -  2", 0.01},
+        // The number ends at the first character that does not fit.
+        ReadCase{"7,25", 7.0}, ReadCase{"1.2.3", 1.2}, ReadCase{"12m", 12.0},
+        ReadCase{"12 kg", 12.0}, ReadCase{"7.25m", 7.25}, ReadCase{"1,000.5", 1.0},
+        ReadCase{"5%", 5.0}, ReadCase{"\r5", 0.0}, ReadCase{std::string("4\0" "2", 3), 4.0},
+        // Exponents.
+        ReadCase{"1.5E-05", 0.000015}, ReadCase{"2e3", 2000.0}, ReadCase{"2E+3", 2000.0},
+        ReadCase{"5.e1", 50.0}, ReadCase{"2e", 2.0}, ReadCase{"2e+", 2.0}, ReadCase{"2ex", 2.0},
+        ReadCase{"1D3", 1.0}, ReadCase{".e5", 0.0},
+        // No digit: 0. Markers are among these.
+        ReadCase{"-", 0.0}, ReadCase{"+", 0.0}, ReadCase{".", 0.0}, ReadCase{"-.", 0.0},
+        ReadCase{"kg 12", 0.0}, ReadCase{"&H1F", 0.0}, ReadCase{"$5", 0.0},
+        ReadCase{"????", 0.0}, ReadCase{"A ?", 0.0}, ReadCase{"F ?", 0.0},
+        ReadCase{"Density ?", 0.0}, ReadCase{"Wrong ?", 0.0}, ReadCase{"inf", 0.0},
+        ReadCase{"nan", 0.0}, ReadCase{"0x10", 0.0}, ReadCase{"--3", 0.0},
+        // Signed zero keeps its sign.
+        ReadCase{"-0", -0.0},
+        // Range limits.
+        ReadCase{"1E400", kInf}, ReadCase{"-1e999", -kInf},
+        ReadCase{"1.79769313486232E+308", kInf},
+        ReadCase{"1.7976931348623157e308", kMax}, ReadCase{"1E-400", 0.0},
+        ReadCase{"-1E-400", -0.0}, ReadCase{"4.94065645841247E-324", kTiny},
+        ReadCase{"0.00000001e-316", 0.0}, ReadCase{"1e99999999999999999999999", kInf},
+        ReadCase{"1e-99999999999999999999999", 0.0}, ReadCase{"0e99999", 0.0},
+        ReadCase{"0.001e311", 1e308}),
+    [](const testing::TestParamInfo<ReadCase>& test_info) {
+      return std::to_string(test_info.index) + "_" + Printable(test_info.param.text);
+    });
+
+TEST(NumberFromText, ReadsInvalidUtf8AsOrdinaryBytes) {
+  EXPECT_EQ(NumberFromText("\xff\xfe" "12"), 0.0);
+  EXPECT_EQ(NumberFromText("12\xc3"), 12.0);
+  EXPECT_EQ(NumberFromText("3\xe2\x80\xaf" "5"), 3.0);  // narrow no-break space is no blank
+}
+
+TEST(NumberFromText, ReadsMegabyteTexts) {
+  constexpr std::size_t kMegabyte = 1 << 20;
+  EXPECT_EQ(NumberFromText(std::string(kMegabyte, '1')), kInf);
+  EXPECT_EQ(NumberFromText("-" + std::string(kMegabyte, '9')), -kInf);
+  EXPECT_EQ(NumberFromText("0." + std::string(kMegabyte, '0') + "1"), 0.0);
+  EXPECT_EQ(NumberFromText(std::string(kMegabyte, ' ') + "5"), 5.0);
+  EXPECT_EQ(NumberFromText(std::string(kMegabyte, 'x') + "5"), 0.0);
+  EXPECT_EQ(NumberFromText("1" + std::string(kMegabyte, '0') + "e-1048576"), 1.0);
+  std::string spaced;
+  for (std::size_t i = 0; i < kMegabyte / 2; ++i) spaced += i == 0 ? "3 " : "0 ";
+  EXPECT_EQ(NumberFromText("0.0" + spaced), 0.03);
+}
+
+// Every strictly formed decimal number reads as the C library reads it in
+// the "C" locale: an independent reference for the rounding.
+TEST(NumberFromText, AgreesWithStrtodOnRandomNumbers) {
+  std::mt19937_64 random(20261208);
+  std::uniform_int_distribution<int> digit(0, 9);
+  std::uniform_int_distribution<int> length(1, 25);
+  std::uniform_int_distribution<int> exponent(-330, 330);
+  for (int i = 0; i < 100000; ++i) {
+    std::string text = random() % 2 != 0 ? "-" : "";
+    const int whole = length(random) % 20;
+    for (int d = 0; d < whole; ++d) text += static_cast<char>('0' + digit(random));
+    text += '.';
+    for (int d = length(random); d > 0; --d) text += static_cast<char>('0' + digit(random));
+    if (random() % 2 != 0) text += "e" + std::to_string(exponent(random));
+    const double expected = std::strtod(text.c_str(), nullptr);
+    ASSERT_EQ(NumberFromText(text), expected) << text;
+  }
+}
+
+struct WriteCase {
+  double value;
+  std::string text;
+};
+
+void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.text; }
+
+class Writing : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(Writing, GivesGeneralFormWith15Digits) {
+  EXPECT_EQ(TextFromNumber(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextFromNumber, Writing,
+    testing::Values(
+        WriteCase{7.125, "7.125"}, WriteCase{7.15 - 0.025, "7.125"},
+        WriteCase{(7.15 + 7.11) / 2, "7.13"}, WriteCase{2.0, "2"}, WriteCase{-0.05, "-0.05"},
+        WriteCase{0.1 + 0.2, "0.3"}, WriteCase{1.0 / 3, "0.333333333333333"},
+        WriteCase{2.0 / 3, "0.666666666666667"}, WriteCase{-2.0 / 3, "-0.666666666666667"},
+        WriteCase{0.0, "0"}, WriteCase{-0.0, "0"}, WriteCase{1.025, "1.025"},
+        // Plain form from 1E-04 up to 15 whole digits.
+        WriteCase{0.0001, "0.0001"}, WriteCase{0.00012345, "0.00012345"},
+        WriteCase{123456789012345.0, "123456789012345"},
+        WriteCase{999999999999999.0, "999999999999999"}, WriteCase{14250.0, "14250"},
+        WriteCase{1e14, "100000000000000"}, WriteCase{-11964.5, "-11964.5"},
+        // Rounding that carries into a new digit moves to the next form.
+        WriteCase{999999999999999.9, "1E+15"},
+        WriteCase{0.000099999999999999999, "0.0001"},
+        // Exponent form.
+        WriteCase{0.00001, "1E-05"}, WriteCase{0.000015, "1.5E-05"}, WriteCase{1e15, "1E+15"},
+        WriteCase{-1e15, "-1E+15"}, WriteCase{1234567890123456789.0, "1.23456789012346E+18"},
+        WriteCase{1e100, "1E+100"}, WriteCase{1.5e-300, "1.5E-300"},
+        WriteCase{kTiny, "4.94065645841247E-324"},
+        // The largest double is cut rather than rounded past itself.
+        WriteCase{kMax, "1.79769313486231E+308"}, WriteCase{-kMax, "-1.79769313486231E+308"},
+        WriteCase{1.797693134862315e308, "1.79769313486231E+308"},
+        WriteCase{1.79769313486231e308, "1.79769313486231E+308"},
+        WriteCase{1.7976931348623e308, "1.7976931348623E+308"}),
+    [](const testing::TestParamInfo<WriteCase>& test_info) { return "case" + std::to_string(test_info.index); });
+
+// printf's "%.15G" states the same form independently: 15 digits, exponent
+// form below 1E-04 and from 1E+15, trailing zeros dropped, two-digit exponent.
+std::string PrintfGeneral(double x) {
+  std::array<char, 64> buffer{};
+  const int length = std::snprintf(buffer.data(), buffer.size(), "%.15G", x);
+  return {buffer.data(), static_cast<std::size_t>(length)};
+}
+
+TEST(TextFromNumber, AgreesWithPrintfOnRandomBitPatterns) {
+  std::mt19937_64 random(3);
+  int checked = 0;
+  while (checked < 1'000'000) {
+    const double x = std::bit_cast<double>(random());
+    if (!std::isfinite(x) || std::fabs(x) > 1.797693134862315e308) continue;
+    ++checked;
+    ASSERT_EQ(TextFromNumber(x), PrintfGeneral(x)) << std::hexfloat << x;
+  }
+}
+
+std::string RoundTripFailure(double x) {
+  const std::string first = TextFromNumber(x);
+  const double back = NumberFromText(first);
+  if (!std::isfinite(back)) return first + " reads as infinite";
+  const std::string second = TextFromNumber(back);
+  return first == second ? std::string() : first + " came back as " + second;
+}
+
+TEST(RoundTrip, TextReadsBackToSameTextForRandomBitPatterns) {
+  std::mt19937_64 random(1);
+  int checked = 0;
+  while (checked < 1'000'000) {
+    const double x = std::bit_cast<double>(random());
+    if (!std::isfinite(x)) continue;
+    ++checked;
+    const std::string failure = RoundTripFailure(x);
+    ASSERT_TRUE(failure.empty()) << std::hexfloat << x << ": " << failure;
+  }
+}
+
+TEST(RoundTrip, TextReadsBackToSameTextForSurveyMagnitudesAndExtremes) {
+  std::mt19937_64 random(2);
+  std::uniform_real_distribution<double> survey(-30000.0, 30000.0);
+  std::vector<double> values{kMax,   -kMax,  kTiny, -kTiny, std::numeric_limits<double>::min(),
+                             1e-5,   1e15,   1e-4,  1e14,   999999999999999.5,
+                             0.1,    1.025,  5e-324};
+  for (double x = kMax; x > 1e300; x = std::nextafter(x, 0.0)) {
+    values.push_back(x);
+    if (values.size() > 5000) break;
+  }
+  for (int i = 0; i < 200000; ++i) values.push_back(survey(random));
+  for (const double x : values) {
+    const std::string failure = RoundTripFailure(x);
+    ASSERT_TRUE(failure.empty()) << std::hexfloat << x << ": " << failure;
+  }
+}
+
+// Switches the process locale for one test and back, also on failure.
+class ScopedLocale {
+ public:
+  explicit ScopedLocale(const char* name) : saved_(std::setlocale(LC_ALL, nullptr)) {
+    active_ = std::setlocale(LC_ALL, name) != nullptr;
+  }
+  ~ScopedLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
+  ScopedLocale(const ScopedLocale&) = delete;
+  ScopedLocale& operator=(const ScopedLocale&) = delete;
+  [[nodiscard]] bool active() const { return active_; }
+
+ private:
+  std::string saved_;
+  bool active_ = false;
+};
+
+TEST(Locale, CommaDecimalLocaleChangesNothing) {
+  ScopedLocale german("de_DE.UTF-8");
+#ifdef _WIN32
+  if (!german.active()) GTEST_SKIP() << "no German locale on this runtime";
+#else
+  ASSERT_TRUE(german.active()) << "de_DE.UTF-8 must be installed (scripts/install-deps does)";
+#endif
+  ASSERT_EQ(std::localeconv()->decimal_point[0], ',');
+  EXPECT_EQ(NumberFromText("7.25"), 7.25);
+  EXPECT_EQ(NumberFromText("7,25"), 7.0);
+  EXPECT_EQ(NumberFromText("1.5E-05"), 0.000015);
+  EXPECT_EQ(TextFromNumber(7.125), "7.125");
+  EXPECT_EQ(TextFromNumber(1234567890123456789.0), "1.23456789012346E+18");
+  EXPECT_EQ(TextFromNumber(-1234.5), "-1234.5");
+}
+
+}  // namespace
+}  // namespace calc
