@@ -19,7 +19,7 @@ test: build
 	ctest --preset $(PRESET)
 
 run: build
-	@echo "The program's window arrives with the worksheet window; the core is built."
+	$(BUILD)/app/draftsurvey
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan:

@@ -97,11 +97,11 @@ class QuietHost : public calc::Host {
 
 // Types a survey's readings, runs the thirteen steps and clears the sheet.
 void BM_WholeSurvey(benchmark::State& state) {
-  const std::array<std::pair<int, const char*>, 21> typed{{
-      {1, "7.3"},   {2, "7.2"},   {4, "0.02"},  {6, "8.3"},   {7, "8.2"},    {11, "-0.01"},
-      {12, "7.6"},  {13, "7.62"}, {27, "25"},   {28, "150"},  {29, "-1.2"},  {30, "310"},
-      {31, "290"},  {17, "21650"}, {18, "-13.3"}, {20, "1.019"}, {44, "5200"}, {34, "310"},
-      {35, "45.5"}, {36, "8"},    {37, "180"}}};
+  const std::array<std::pair<int, const char*>, 21> typed{
+      {{1, "7.3"},   {2, "7.2"},    {4, "0.02"},   {6, "8.3"},    {7, "8.2"},   {11, "-0.01"},
+       {12, "7.6"},  {13, "7.62"},  {27, "25"},    {28, "150"},   {29, "-1.2"}, {30, "310"},
+       {31, "290"},  {17, "21650"}, {18, "-13.3"}, {20, "1.019"}, {44, "5200"}, {34, "310"},
+       {35, "45.5"}, {36, "8"},     {37, "180"}}};
   QuietHost host;
   calc::Worksheet sheet(host);
   for (auto _ : state) {

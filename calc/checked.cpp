@@ -10,11 +10,17 @@ Checked Checked::Combine(Checked a, Checked b, double result) {
   return Checked(result);
 }
 
-Checked operator+(Checked a, Checked b) { return Checked::Combine(a, b, a.value_ + b.value_); }
+Checked operator+(Checked a, Checked b) {
+  return Checked::Combine(a, b, a.value_ + b.value_);
+}
 
-Checked operator-(Checked a, Checked b) { return Checked::Combine(a, b, a.value_ - b.value_); }
+Checked operator-(Checked a, Checked b) {
+  return Checked::Combine(a, b, a.value_ - b.value_);
+}
 
-Checked operator*(Checked a, Checked b) { return Checked::Combine(a, b, a.value_ * b.value_); }
+Checked operator*(Checked a, Checked b) {
+  return Checked::Combine(a, b, a.value_ * b.value_);
+}
 
 Checked operator/(Checked a, Checked b) {
   if (b.value_ != 0.0) return Checked::Combine(a, b, a.value_ / b.value_);

@@ -12,9 +12,15 @@
 namespace calc {
 namespace {
 
-constexpr bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-constexpr bool IsSign(char c) { return c == '+' || c == '-'; }
+constexpr bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+constexpr bool IsSign(char c) {
+  return c == '+' || c == '-';
+}
 
 // Walks a text as if its blanks had been removed first.
 class Cursor {
@@ -187,7 +193,8 @@ Rounded RoundTo15Digits(double x) {
     std::copy(kLargestDigits.begin(), kLargestDigits.end(), rounded.digits.begin());
   }
   rounded.count = kDigits;
-  while (rounded.count > 1 && rounded.digits[static_cast<std::size_t>(rounded.count - 1)] == '0') --rounded.count;
+  while (rounded.count > 1 && rounded.digits[static_cast<std::size_t>(rounded.count - 1)] == '0')
+    --rounded.count;
   return rounded;
 }
 

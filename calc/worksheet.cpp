@@ -44,22 +44,52 @@ std::string& Worksheet::Field(int n) {
   return fields_[static_cast<std::size_t>(n - 1)];
 }
 
-void Worksheet::SetText(int n, std::string text) { Field(n) = std::move(text); }
+void Worksheet::SetText(int n, std::string text) {
+  Field(n) = std::move(text);
+}
 
-void Worksheet::Command1() { Run(&Worksheet::ForwardDraft); }
-void Worksheet::Command2() { Run(&Worksheet::AftDraft); }
-void Worksheet::Command3() { Run(&Worksheet::MeanOfForwardAndAft); }
-void Worksheet::Command4() { Run(&Worksheet::MidshipDraft); }
-void Worksheet::Command5() { Run(&Worksheet::MeanOfMeans); }
-void Worksheet::Command6() { Run(&Worksheet::TrimCorrection); }
-void Worksheet::Command7() { Run(&Worksheet::DensityCorrection); }
-void Worksheet::Command8() { Run(&Worksheet::Trim); }
-void Worksheet::Command9() { Run(&Worksheet::DeltaMtc); }
-void Worksheet::Command10() { Run(&Worksheet::Cargo); }
-void Worksheet::Command11() { Run(&Worksheet::TotalTrimCorrection); }
-void Worksheet::Command12() { Run(&Worksheet::TrimCorrection1); }
-void Worksheet::Command13() { Run(&Worksheet::TrimCorrection2); }
-void Worksheet::Command14() { Run(&Worksheet::Clear); }
+void Worksheet::Command1() {
+  Run(&Worksheet::ForwardDraft);
+}
+void Worksheet::Command2() {
+  Run(&Worksheet::AftDraft);
+}
+void Worksheet::Command3() {
+  Run(&Worksheet::MeanOfForwardAndAft);
+}
+void Worksheet::Command4() {
+  Run(&Worksheet::MidshipDraft);
+}
+void Worksheet::Command5() {
+  Run(&Worksheet::MeanOfMeans);
+}
+void Worksheet::Command6() {
+  Run(&Worksheet::TrimCorrection);
+}
+void Worksheet::Command7() {
+  Run(&Worksheet::DensityCorrection);
+}
+void Worksheet::Command8() {
+  Run(&Worksheet::Trim);
+}
+void Worksheet::Command9() {
+  Run(&Worksheet::DeltaMtc);
+}
+void Worksheet::Command10() {
+  Run(&Worksheet::Cargo);
+}
+void Worksheet::Command11() {
+  Run(&Worksheet::TotalTrimCorrection);
+}
+void Worksheet::Command12() {
+  Run(&Worksheet::TrimCorrection1);
+}
+void Worksheet::Command13() {
+  Run(&Worksheet::TrimCorrection2);
+}
+void Worksheet::Command14() {
+  Run(&Worksheet::Clear);
+}
 
 void Worksheet::Run(Body body) {
   try {
@@ -75,9 +105,13 @@ void Worksheet::Run(Body body) {
 // a formula, so this ends every command at the same place as checking each
 // single operation would.
 
-void Worksheet::ForwardDraft() { DraftMeans(1, 2, 4, 3, 5); }
+void Worksheet::ForwardDraft() {
+  DraftMeans(1, 2, 4, 3, 5);
+}
 
-void Worksheet::AftDraft() { DraftMeans(6, 7, 11, 8, 9); }
+void Worksheet::AftDraft() {
+  DraftMeans(6, 7, 11, 8, 9);
+}
 
 void Worksheet::DraftMeans(int port, int starboard, int stem, int mean_out, int corrected_out) {
   const Checked mean = Require((Number(port) + Number(starboard)) / 2.0);
@@ -86,9 +120,13 @@ void Worksheet::DraftMeans(int port, int starboard, int stem, int mean_out, int 
   WriteNumber(corrected_out, mean - Number(stem));
 }
 
-void Worksheet::MeanOfForwardAndAft() { WriteNumber(10, (Number(5) + Number(9)) / 2.0); }
+void Worksheet::MeanOfForwardAndAft() {
+  WriteNumber(10, (Number(5) + Number(9)) / 2.0);
+}
 
-void Worksheet::MidshipDraft() { WriteNumber(14, (Number(12) + Number(13)) / 2.0); }
+void Worksheet::MidshipDraft() {
+  WriteNumber(14, (Number(12) + Number(13)) / 2.0);
+}
 
 void Worksheet::MeanOfMeans() {
   host_.ShowNotice(std::string(kNoticeMeanOfMeans));
@@ -141,7 +179,9 @@ void Worksheet::Cargo() {
   }
 }
 
-void Worksheet::TotalTrimCorrection() { WriteNumber(43, Number(42) + Number(41)); }
+void Worksheet::TotalTrimCorrection() {
+  WriteNumber(43, Number(42) + Number(41));
+}
 
 bool Worksheet::LbpGiven() {
   if (Number(28).value() == 0.0 || IsEmpty(28)) {
@@ -168,9 +208,13 @@ void Worksheet::Clear() {
   for (int n = 1; n <= kFieldCount; ++n) Write(n, {});
 }
 
-Checked Worksheet::Number(int n) const { return NumberFromText(Text(n)); }
+Checked Worksheet::Number(int n) const {
+  return NumberFromText(Text(n));
+}
 
-bool Worksheet::IsEmpty(int n) const { return Text(n).empty(); }
+bool Worksheet::IsEmpty(int n) const {
+  return Text(n).empty();
+}
 
 Checked Worksheet::Require(Checked value) {
   if (const auto fault = value.fault()) throw FaultStop{*fault};

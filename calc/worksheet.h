@@ -12,11 +12,11 @@ namespace calc {
 
 // The texts that commands write in place of a number. They read as 0.
 namespace marker {
-inline constexpr std::string_view kMeanOfMeans = "????";  // Text15: a mean is missing
-inline constexpr std::string_view kForward = "A ?";       // Text23: Text5 is empty
-inline constexpr std::string_view kAft = "F ?";           // Text24: Text9 is empty
-inline constexpr std::string_view kDensity = "Density ?"; // Text40: Text22 is empty
-inline constexpr std::string_view kWrong = "Wrong ?";     // Text40: cargo below 1
+inline constexpr std::string_view kMeanOfMeans = "????";   // Text15: a mean is missing
+inline constexpr std::string_view kForward = "A ?";        // Text23: Text5 is empty
+inline constexpr std::string_view kAft = "F ?";            // Text24: Text9 is empty
+inline constexpr std::string_view kDensity = "Density ?";  // Text40: Text22 is empty
+inline constexpr std::string_view kWrong = "Wrong ?";      // Text40: cargo below 1
 }  // namespace marker
 
 // One draft survey: 44 free-text fields and the fourteen commands that

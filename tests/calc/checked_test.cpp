@@ -23,7 +23,9 @@ struct OperationCase {
   double value;  // checked only without a fault
 };
 
-void PrintTo(const OperationCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const OperationCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class CheckedOperation : public testing::TestWithParam<OperationCase> {};
 
@@ -44,31 +46,28 @@ INSTANTIATE_TEST_SUITE_P(
         OperationCase{"SumOverflows", [] { return Checked(kMax) + kMax; }, Fault::Overflow, 0},
         OperationCase{"ProductOverflows", [] { return Checked(1e200) * 1e200; }, Fault::Overflow,
                       0},
-        OperationCase{"DifferenceOverflows", [] { return Checked(-kMax) - kMax; },
-                      Fault::Overflow, 0},
-        OperationCase{"NonzeroOverZero", [] { return Checked(5.0) / 0.0; },
-                      Fault::DivisionByZero, 0},
+        OperationCase{"DifferenceOverflows", [] { return Checked(-kMax) - kMax; }, Fault::Overflow,
+                      0},
+        OperationCase{"NonzeroOverZero", [] { return Checked(5.0) / 0.0; }, Fault::DivisionByZero,
+                      0},
         OperationCase{"NegativeOverZero", [] { return Checked(-5.0) / -0.0; },
                       Fault::DivisionByZero, 0},
-        OperationCase{"ZeroOverZeroIsUndefined", [] { return Checked(0.0) / 0.0; },
-                      Fault::Overflow, 0},
-        OperationCase{"InfiniteInputIsOverflow", [] { return Checked(kInf); }, Fault::Overflow,
+        OperationCase{"ZeroOverZeroIsUndefined", [] { return Checked(0.0) / 0.0; }, Fault::Overflow,
                       0},
+        OperationCase{"InfiniteInputIsOverflow", [] { return Checked(kInf); }, Fault::Overflow, 0},
         OperationCase{"NaNInputIsOverflow",
                       [] { return Checked(std::numeric_limits<double>::quiet_NaN()); },
                       Fault::Overflow, 0},
         OperationCase{"InfiniteDivisorStillFaults", [] { return Checked(1.0) / kInf; },
                       Fault::Overflow, 0},
-        OperationCase{"UnderflowIsNoFault", [] { return Checked(1e-200) * 1e-200; },
-                      std::nullopt, 0.0},
+        OperationCase{"UnderflowIsNoFault", [] { return Checked(1e-200) * 1e-200; }, std::nullopt,
+                      0.0},
         OperationCase{"SubnormalIsNoFault", [] { return Checked(kTiny) * 3.0; }, std::nullopt,
                       3 * kTiny},
-        OperationCase{"FirstFaultWins",
-                      [] { return Checked(1.0) / 0.0 + (Checked(kMax) * 2.0); },
+        OperationCase{"FirstFaultWins", [] { return Checked(1.0) / 0.0 + (Checked(kMax) * 2.0); },
                       Fault::DivisionByZero, 0},
         OperationCase{"FaultSurvivesLaterSteps",
-                      [] { return (Checked(kMax) * 2.0 - kInf) * 0.0 / 2.0; }, Fault::Overflow,
-                      0},
+                      [] { return (Checked(kMax) * 2.0 - kInf) * 0.0 / 2.0; }, Fault::Overflow, 0},
         OperationCase{"RightOperandFaultKept", [] { return Checked(1.0) + Checked(2.0) / 0.0; },
                       Fault::DivisionByZero, 0}),
     [](const testing::TestParamInfo<OperationCase>& test_info) { return test_info.param.name; });

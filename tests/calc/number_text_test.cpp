@@ -36,7 +36,9 @@ std::string Printable(const std::string& text) {
   return name.empty() ? "empty" : name;
 }
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const ReadCase& c, std::ostream* os) {
+  *os << '"' << c.text << '"';
+}
 
 class Reading : public testing::TestWithParam<ReadCase> {};
 
@@ -50,9 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
     NumberFromText, Reading,
     testing::Values(
         // Plain numbers and signs.
-        ReadCase{"7.25", 7.25}, ReadCase{"-0.05", -0.05}, ReadCase{"+3", 3.0},
-        ReadCase{".5", 0.5}, ReadCase{"5.", 5.0}, ReadCase{"007", 7.0},
-        ReadCase{"123456789012345", 123456789012345.0},
+        ReadCase{"7.25", 7.25}, ReadCase{"-0.05", -0.05}, ReadCase{"+3", 3.0}, ReadCase{".5", 0.5},
+        ReadCase{"5.", 5.0}, ReadCase{"007", 7.0}, ReadCase{"123456789012345", 123456789012345.0},
         // Blanks anywhere, as if removed first.
         ReadCase{"", 0.0}, ReadCase{"   ", 0.0}, ReadCase{"  7.25  ", 7.25},
         ReadCase{"7.2 5", 7.25}, ReadCase{"1 615", 1615.0}, ReadCase{"- 3", -3.0},
@@ -60,22 +61,25 @@ INSTANTIATE_TEST_SUITE_P(
         // The number ends at the first character that does not fit.
         ReadCase{"7,25", 7.0}, ReadCase{"1.2.3", 1.2}, ReadCase{"12m", 12.0},
         ReadCase{"12 kg", 12.0}, ReadCase{"7.25m", 7.25}, ReadCase{"1,000.5", 1.0},
-        ReadCase{"5%", 5.0}, ReadCase{"\r5", 0.0}, ReadCase{std::string("4\0" "2", 3), 4.0},
+        ReadCase{"5%", 5.0}, ReadCase{"\r5", 0.0},
+        ReadCase{std::string("4\0"
+                             "2",
+                             3),
+                 4.0},
         // Exponents.
         ReadCase{"1.5E-05", 0.000015}, ReadCase{"2e3", 2000.0}, ReadCase{"2E+3", 2000.0},
         ReadCase{"5.e1", 50.0}, ReadCase{"2e", 2.0}, ReadCase{"2e+", 2.0}, ReadCase{"2ex", 2.0},
         ReadCase{"1D3", 1.0}, ReadCase{".e5", 0.0},
         // No digit: 0. Markers are among these.
         ReadCase{"-", 0.0}, ReadCase{"+", 0.0}, ReadCase{".", 0.0}, ReadCase{"-.", 0.0},
-        ReadCase{"kg 12", 0.0}, ReadCase{"&H1F", 0.0}, ReadCase{"$5", 0.0},
-        ReadCase{"????", 0.0}, ReadCase{"A ?", 0.0}, ReadCase{"F ?", 0.0},
-        ReadCase{"Density ?", 0.0}, ReadCase{"Wrong ?", 0.0}, ReadCase{"inf", 0.0},
-        ReadCase{"nan", 0.0}, ReadCase{"0x10", 0.0}, ReadCase{"--3", 0.0},
+        ReadCase{"kg 12", 0.0}, ReadCase{"&H1F", 0.0}, ReadCase{"$5", 0.0}, ReadCase{"????", 0.0},
+        ReadCase{"A ?", 0.0}, ReadCase{"F ?", 0.0}, ReadCase{"Density ?", 0.0},
+        ReadCase{"Wrong ?", 0.0}, ReadCase{"inf", 0.0}, ReadCase{"nan", 0.0}, ReadCase{"0x10", 0.0},
+        ReadCase{"--3", 0.0},
         // Signed zero keeps its sign.
         ReadCase{"-0", -0.0},
         // Range limits.
-        ReadCase{"1E400", kInf}, ReadCase{"-1e999", -kInf},
-        ReadCase{"1.79769313486232E+308", kInf},
+        ReadCase{"1E400", kInf}, ReadCase{"-1e999", -kInf}, ReadCase{"1.79769313486232E+308", kInf},
         ReadCase{"1.7976931348623157e308", kMax}, ReadCase{"1E-400", 0.0},
         ReadCase{"-1E-400", -0.0}, ReadCase{"4.94065645841247E-324", kTiny},
         ReadCase{"0.00000001e-316", 0.0}, ReadCase{"1e99999999999999999999999", kInf},
@@ -86,9 +90,13 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(NumberFromText, ReadsInvalidUtf8AsOrdinaryBytes) {
-  EXPECT_EQ(NumberFromText("\xff\xfe" "12"), 0.0);
+  EXPECT_EQ(NumberFromText("\xff\xfe"
+                           "12"),
+            0.0);
   EXPECT_EQ(NumberFromText("12\xc3"), 12.0);
-  EXPECT_EQ(NumberFromText("3\xe2\x80\xaf" "5"), 3.0);  // narrow no-break space is no blank
+  EXPECT_EQ(NumberFromText("3\xe2\x80\xaf"
+                           "5"),
+            3.0);  // narrow no-break space is no blank
 }
 
 TEST(NumberFromText, ReadsMegabyteTexts) {
@@ -128,7 +136,9 @@ struct WriteCase {
   std::string text;
 };
 
-void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.text; }
+void PrintTo(const WriteCase& c, std::ostream* os) {
+  *os << c.text;
+}
 
 class Writing : public testing::TestWithParam<WriteCase> {};
 
@@ -150,8 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{999999999999999.0, "999999999999999"}, WriteCase{14250.0, "14250"},
         WriteCase{1e14, "100000000000000"}, WriteCase{-11964.5, "-11964.5"},
         // Rounding that carries into a new digit moves to the next form.
-        WriteCase{999999999999999.9, "1E+15"},
-        WriteCase{0.000099999999999999999, "0.0001"},
+        WriteCase{999999999999999.9, "1E+15"}, WriteCase{0.000099999999999999999, "0.0001"},
         // Exponent form.
         WriteCase{0.00001, "1E-05"}, WriteCase{0.000015, "1.5E-05"}, WriteCase{1e15, "1E+15"},
         WriteCase{-1e15, "-1E+15"}, WriteCase{1234567890123456789.0, "1.23456789012346E+18"},
@@ -162,7 +171,9 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{1.797693134862315e308, "1.79769313486231E+308"},
         WriteCase{1.79769313486231e308, "1.79769313486231E+308"},
         WriteCase{1.7976931348623e308, "1.7976931348623E+308"}),
-    [](const testing::TestParamInfo<WriteCase>& test_info) { return "case" + std::to_string(test_info.index); });
+    [](const testing::TestParamInfo<WriteCase>& test_info) {
+      return "case" + std::to_string(test_info.index);
+    });
 
 // printf's "%.15G" states the same form independently: 15 digits, exponent
 // form below 1E-04 and from 1E+15, trailing zeros dropped, two-digit exponent.
@@ -206,9 +217,9 @@ TEST(RoundTrip, TextReadsBackToSameTextForRandomBitPatterns) {
 TEST(RoundTrip, TextReadsBackToSameTextForSurveyMagnitudesAndExtremes) {
   std::mt19937_64 random(2);
   std::uniform_real_distribution<double> survey(-30000.0, 30000.0);
-  std::vector<double> values{kMax,   -kMax,  kTiny, -kTiny, std::numeric_limits<double>::min(),
-                             1e-5,   1e15,   1e-4,  1e14,   999999999999999.5,
-                             0.1,    1.025,  5e-324};
+  std::vector<double> values{kMax, -kMax, kTiny, -kTiny, std::numeric_limits<double>::min(),
+                             1e-5, 1e15,  1e-4,  1e14,   999999999999999.5,
+                             0.1,  1.025, 5e-324};
   for (double x = kMax; x > 1e300; x = std::nextafter(x, 0.0)) {
     values.push_back(x);
     if (values.size() > 5000) break;

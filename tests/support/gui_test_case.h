@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QApplication>
+#include <QByteArray>
+#include <QObject>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "tests/support/modal_boxes.h"
+
+namespace testing_support {
+
+// Base of every window test: a fresh settings directory and a fresh modal
+// box watcher for each test function, and a failure for any modal box the
+// test did not announce. Test classes create their windows in SetUp() and
+// destroy them in TearDown().
+class GuiTestCase : public QObject {
+  Q_OBJECT
+
+ protected:
+  [[nodiscard]] ModalBoxes& boxes() { return *boxes_; }
+  [[nodiscard]] QString settingsDirectory() const { return settings_->path(); }
+
+  virtual void SetUp() {}
+  virtual void TearDown() {}
+
+ private slots:
+  void init();
+  void cleanup();
+
+ private:
+  std::unique_ptr<QTemporaryDir> settings_;
+  std::unique_ptr<ModalBoxes> boxes_;
+};
+
+// Runs a test class on the offscreen platform, whatever the environment says.
+template <class Test>
+int RunGuiTest(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  Test test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace testing_support
+
+#define DRAFTSURVEY_GUI_TEST_MAIN(TestClass)                   \
+  int main(int argc, char** argv) {                            \
+    return testing_support::RunGuiTest<TestClass>(argc, argv); \
+  }

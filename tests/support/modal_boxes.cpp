@@ -1,0 +1,82 @@
+#include "tests/support/modal_boxes.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+namespace testing_support {
+
+ModalBoxes::ModalBoxes() {
+  timer_.setInterval(5);
+  connect(&timer_, &QTimer::timeout, this, &ModalBoxes::Poll);
+  timer_.start();
+}
+
+void ModalBoxes::Expect(int count, Dismissal how, OnShown on_shown) {
+  for (int i = 0; i < count; ++i) expected_.push_back({how, on_shown});
+}
+
+void ModalBoxes::Poll() {
+  auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+  if (box == nullptr || !box->isVisible()) return;
+  if (box == handled_) {
+    constexpr int kPatience = 200;  // about a second
+    if (++polls_since_dismissal_ == kPatience) {
+      unexpected_.push_back(Describe(*box));
+      unexpected_.back().text.prepend(QStringLiteral("[did not close] "));
+      box->reject();
+    }
+    return;
+  }
+  handled_ = box;
+  polls_since_dismissal_ = 0;
+  if (expected_.empty()) {
+    unexpected_.push_back(Describe(*box));
+    box->reject();
+    return;
+  }
+  const Expectation expectation = expected_.front();
+  expected_.pop_front();
+  seen_.push_back(Describe(*box));
+  if (expectation.on_shown) expectation.on_shown(*box);
+  Dismiss(*box, expectation.how);
+}
+
+SeenBox ModalBoxes::Describe(QDialog& box) {
+  SeenBox seen;
+  seen.title = box.windowTitle();
+  seen.object_name = box.objectName();
+  if (auto* message = qobject_cast<QMessageBox*>(&box)) {
+    seen.text = message->text();
+    seen.icon = message->icon();
+    for (QAbstractButton* button : message->buttons()) seen.buttons << button->text();
+    if (message->defaultButton() != nullptr) seen.default_button = message->defaultButton()->text();
+  }
+  return seen;
+}
+
+void ModalBoxes::Dismiss(QDialog& box, Dismissal how) {
+  switch (how) {
+    case Dismissal::kOkButton: {
+      QPushButton* ok = nullptr;
+      if (auto* message = qobject_cast<QMessageBox*>(&box)) {
+        ok = qobject_cast<QPushButton*>(message->button(QMessageBox::Ok));
+      }
+      if (ok == nullptr) ok = box.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+      if (ok != nullptr) {
+        QTest::mouseClick(ok, Qt::LeftButton);
+      } else {
+        box.reject();
+      }
+      return;
+    }
+    case Dismissal::kEnterKey: QTest::keyClick(&box, Qt::Key_Return); return;
+    case Dismissal::kEscapeKey: QTest::keyClick(&box, Qt::Key_Escape); return;
+    case Dismissal::kCloseBox: box.close(); return;
+  }
+}
+
+}  // namespace testing_support

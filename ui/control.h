@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "ui/look.h"
+
+namespace ui {
+
+// One row of a form's table of controls. Forms are built from such tables
+// rather than from statements, so the table is the one place that says
+// what a form holds.
+struct Control {
+  enum class Kind { kField, kCaption, kButton, kLine };
+
+  std::string_view name;  // object name; a trailing number routes fields and buttons
+  Kind kind;
+  std::string_view text;     // caption; for a field without a caption, its accessible name
+  std::array<int, 4> twips;  // left, top, width, height; for a line x1, y1, x2, y2
+  int tab_index;             // order of the tab stops; captions only fill numbers
+  Look look;
+  std::string_view buddy;  // for a field: the caption that names it
+};
+
+// Twips (1/1440 inch) to logical pixels at 96 dots per inch.
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int PixelsFromTwips(int twips) {
+  return (twips + (twips >= 0 ? kTwipsPerPixel / 2 : -(kTwipsPerPixel / 2))) / kTwipsPerPixel;
+}
+
+}  // namespace ui

@@ -1,0 +1,101 @@
+#include "ui/worksheet_window.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "ui/application_title.h"
+#include "ui/control.h"
+#include "ui/form.h"
+#include "ui/sheet_font.h"
+#include "ui/worksheet_form.h"
+
+namespace ui {
+namespace {
+
+using Command = void (calc::Worksheet::*)();
+
+// Button CommandN runs command N.
+constexpr std::array<Command, 14> kCommands{
+    &calc::Worksheet::Command1,  &calc::Worksheet::Command2,  &calc::Worksheet::Command3,
+    &calc::Worksheet::Command4,  &calc::Worksheet::Command5,  &calc::Worksheet::Command6,
+    &calc::Worksheet::Command7,  &calc::Worksheet::Command8,  &calc::Worksheet::Command9,
+    &calc::Worksheet::Command10, &calc::Worksheet::Command11, &calc::Worksheet::Command12,
+    &calc::Worksheet::Command13, &calc::Worksheet::Command14};
+
+constexpr Qt::WindowFlags kFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+std::size_t Index(int n) {
+  return static_cast<std::size_t>(n - 1);
+}
+
+}  // namespace
+
+WorksheetWindow::WorksheetWindow(QWidget* parent) : QWidget(parent, kFrame) {
+  setObjectName(QStringLiteral("frmDraftSurvey"));
+  setWindowTitle(QString::fromLatin1(kApplicationTitle));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setAutoFillBackground(true);
+  setFont(SheetFont::Font());
+  resize(PixelsFromTwips(kWorksheetWidthTwips), PixelsFromTwips(kWorksheetHeightTwips));
+  controls_ = BuildForm(*this, WorksheetControls());
+  ConnectControls();
+  fields_[0]->setFocus();
+}
+
+void WorksheetWindow::ConnectControls() {
+  const auto table = WorksheetControls();
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const int n = NumberInName(table[i].name);
+    if (table[i].kind == Control::Kind::kField) {
+      auto* field = static_cast<QLineEdit*>(controls_[i]);
+      fields_[Index(n)] = field;
+      connect(field, &QLineEdit::textEdited, this,
+              [this, n](const QString& text) { sheet_.SetText(n, text.toStdString()); });
+    } else if (table[i].kind == Control::Kind::kButton) {
+      const Command command = kCommands[Index(n)];
+      connect(static_cast<QPushButton*>(controls_[i]), &QPushButton::clicked, this,
+              [this, command] { (sheet_.*command)(); });
+    }
+  }
+}
+
+void WorksheetWindow::ShowNotice(const std::string& text) {
+  ShowMessage(QMessageBox::NoIcon, QString::fromStdString(text));
+}
+
+void WorksheetWindow::ReportFault(calc::Fault fault) {
+  ShowMessage(QMessageBox::Warning, FaultText(fault));
+}
+
+QString WorksheetWindow::FaultText(calc::Fault fault) {
+  switch (fault) {
+    case calc::Fault::DivisionByZero: return tr("Division by zero.");
+    case calc::Fault::Overflow: return tr("Overflow.");
+  }
+  return {};
+}
+
+void WorksheetWindow::ShowMessage(QMessageBox::Icon icon, const QString& text) {
+  QMessageBox box(icon, QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok, this);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.setEscapeButton(QMessageBox::Ok);
+  box.exec();
+}
+
+void WorksheetWindow::FieldWritten(int n) {
+  fields_[Index(n)]->setText(QString::fromStdString(sheet_.Text(n)));
+}
+
+void WorksheetWindow::changeEvent(QEvent* event) {
+  // The controls do not exist yet while the constructor sets the window up.
+  if (event->type() == QEvent::PaletteChange && !controls_.empty()) {
+    ApplyLooks(controls_, WorksheetControls());
+  }
+  QWidget::changeEvent(event);
+}
+
+}  // namespace ui

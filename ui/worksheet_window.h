@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QWidget>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "calc/worksheet.h"
+
+class QLineEdit;
+
+namespace ui {
+
+// The worksheet window: each field is the worksheet field of the same
+// number and each button runs the command of the same number. It shows the
+// commands' notices and fault reports as modal message boxes, and is
+// destroyed, figures and all, when it is closed.
+class WorksheetWindow : public QWidget, public calc::Host {
+  Q_OBJECT
+
+ public:
+  explicit WorksheetWindow(QWidget* parent = nullptr);
+
+  [[nodiscard]] const calc::Worksheet& sheet() const { return sheet_; }
+
+  // calc::Host
+  void ShowNotice(const std::string& text) override;
+  void ReportFault(calc::Fault fault) override;
+  void FieldWritten(int n) override;
+
+  // What a fault report says.
+  static QString FaultText(calc::Fault fault);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void ConnectControls();
+  void ShowMessage(QMessageBox::Icon icon, const QString& text);
+
+  calc::Worksheet sheet_{*this};
+  std::vector<QWidget*> controls_;
+  std::array<QLineEdit*, calc::Worksheet::kFieldCount> fields_{};
+};
+
+}  // namespace ui
