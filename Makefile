@@ -39,5 +39,11 @@ fuzz: deps
 	build/fuzz/fuzz/fuzz_worksheet -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 	  build/fuzz/corpus fuzz/seeds
 
+# A Debian package of the program, with its dependencies worked out by shlibdeps.
+package: deps
+	cmake --preset release >/dev/null
+	cmake --build --preset release --target draftsurvey
+	cd build/release && cpack -G DEB
+
 clean:
 	rm -rf build

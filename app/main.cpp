@@ -1,10 +1,14 @@
 #include <QApplication>
+#include <QIcon>
 
-#include "ui/worksheet_window.h"
+#include "app/module1.h"
+#include "ui/application_title.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  auto* window = new ui::WorksheetWindow;
-  window->show();
+  QApplication::setApplicationName(QString::fromLatin1(ui::kApplicationTitle));
+  QGuiApplication::setDesktopFileName(QStringLiteral("draftsurvey"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/draftsurvey.png")));
+  app::StartUp();
   return QApplication::exec();
 }

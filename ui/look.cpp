@@ -70,6 +70,12 @@ void Paint(QWidget& control, const Colours& colours, const QPalette& scheme) {
   control.setPalette(palette);
 }
 
+void Colour(QWidget& control, const QColor& foreground) {
+  QPalette palette = control.palette();
+  palette.setColor(QPalette::WindowText, foreground);
+  control.setPalette(palette);
+}
+
 void Embolden(QWidget& control) {
   QFont font = control.font();
   font.setWeight(QFont::Bold);
@@ -92,12 +98,10 @@ void ApplyLook(QWidget& control, Look look) {
     case Look::kTrimTotal:
       Paint(control, {kHighlight, kCaptionText}, scheme);
       return Embolden(control);
-    case Look::kLegend: {
-      QPalette palette = control.palette();
-      palette.setColor(QPalette::WindowText, ColourOf(kDesktop, scheme));
-      control.setPalette(palette);
-      return;
-    }
+    case Look::kLegend: return Colour(control, ColourOf(kDesktop, scheme));
+    case Look::kWindowLine: return Colour(control, ColourOf(kWindow, scheme));
+    case Look::kWhite: return Colour(control, Qt::white);
+    case Look::kBlack: return Colour(control, Qt::black);
   }
 }
 

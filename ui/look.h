@@ -11,6 +11,9 @@ enum class Look {
   kCargoResult,  // bold; desktop background, highlighted text
   kTrimTotal,    // bold; highlight background, caption text
   kLegend,       // desktop-coloured text
+  kWindowLine,   // a line in the window-background colour
+  kWhite,        // white foreground: a rule on the About box
+  kBlack,        // black text
 };
 
 // Colours a control for its look from the desktop's system colours, so the

@@ -2,12 +2,12 @@
 
 #include <QEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "ui/application_title.h"
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/notice_box.h"
 #include "ui/sheet_font.h"
 #include "ui/worksheet_form.h"
 
@@ -63,11 +63,11 @@ void WorksheetWindow::ConnectControls() {
 }
 
 void WorksheetWindow::ShowNotice(const std::string& text) {
-  ShowMessage(QMessageBox::NoIcon, QString::fromStdString(text));
+  ShowNoticeBox(this, QString::fromStdString(text));
 }
 
 void WorksheetWindow::ReportFault(calc::Fault fault) {
-  ShowMessage(QMessageBox::Warning, FaultText(fault));
+  ShowNoticeBox(this, FaultText(fault), QMessageBox::Warning);
 }
 
 QString WorksheetWindow::FaultText(calc::Fault fault) {
@@ -76,14 +76,6 @@ QString WorksheetWindow::FaultText(calc::Fault fault) {
     case calc::Fault::Overflow: return tr("Overflow.");
   }
   return {};
-}
-
-void WorksheetWindow::ShowMessage(QMessageBox::Icon icon, const QString& text) {
-  QMessageBox box(icon, QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok, this);
-  box.setTextFormat(Qt::PlainText);
-  box.setDefaultButton(QMessageBox::Ok);
-  box.setEscapeButton(QMessageBox::Ok);
-  box.exec();
 }
 
 void WorksheetWindow::FieldWritten(int n) {

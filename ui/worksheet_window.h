@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMessageBox>
 #include <QWidget>
 #include <array>
 #include <string>
@@ -37,7 +36,6 @@ class WorksheetWindow : public QWidget, public calc::Host {
 
  private:
   void ConnectControls();
-  void ShowMessage(QMessageBox::Icon icon, const QString& text);
 
   calc::Worksheet sheet_{*this};
   std::vector<QWidget*> controls_;

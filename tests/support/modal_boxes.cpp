@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 namespace testing_support {
 
@@ -19,20 +20,22 @@ void ModalBoxes::Expect(int count, Dismissal how, OnShown on_shown) {
   for (int i = 0; i < count; ++i) expected_.push_back({how, on_shown});
 }
 
+// The callback and the dismissal run from a timer of their own, so that
+// polling goes on while they run and a box they open is handled too.
 void ModalBoxes::Poll() {
   auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
   if (box == nullptr || !box->isVisible()) return;
-  if (box == handled_) {
+  if (Handled(box)) {
     constexpr int kPatience = 200;  // about a second
-    if (++polls_since_dismissal_ == kPatience) {
+    if (busy_ == 0 && ++polls_waiting_ == kPatience) {
       unexpected_.push_back(Describe(*box));
       unexpected_.back().text.prepend(QStringLiteral("[did not close] "));
       box->reject();
     }
     return;
   }
-  handled_ = box;
-  polls_since_dismissal_ = 0;
+  handled_.emplace_back(box);
+  polls_waiting_ = 0;
   if (expected_.empty()) {
     unexpected_.push_back(Describe(*box));
     box->reject();
@@ -41,8 +44,18 @@ void ModalBoxes::Poll() {
   const Expectation expectation = expected_.front();
   expected_.pop_front();
   seen_.push_back(Describe(*box));
-  if (expectation.on_shown) expectation.on_shown(*box);
-  Dismiss(*box, expectation.how);
+  QTimer::singleShot(0, this, [this, box = QPointer<QDialog>(box), expectation] {
+    if (box == nullptr) return;
+    ++busy_;
+    if (expectation.on_shown) expectation.on_shown(*box);
+    --busy_;
+    if (box != nullptr) Dismiss(*box, expectation.how);
+  });
+}
+
+bool ModalBoxes::Handled(const QDialog* box) const {
+  return std::any_of(handled_.begin(), handled_.end(),
+                     [box](const QPointer<QDialog>& seen) { return seen == box; });
 }
 
 SeenBox ModalBoxes::Describe(QDialog& box) {

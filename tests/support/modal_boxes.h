@@ -56,8 +56,11 @@ class ModalBoxes : public QObject {
   static void Dismiss(QDialog& box, Dismissal how);
 
   QTimer timer_;
-  QPointer<QDialog> handled_;
-  int polls_since_dismissal_ = 0;
+  [[nodiscard]] bool Handled(const QDialog* box) const;
+
+  std::vector<QPointer<QDialog>> handled_;
+  int polls_waiting_ = 0;
+  int busy_ = 0;  // callbacks running; their boxes may wait on nested ones
   std::deque<Expectation> expected_;
   std::vector<SeenBox> seen_;
   std::vector<SeenBox> unexpected_;

@@ -1,0 +1,136 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QSettings>
+#include <QWindow>
+#include <array>
+
+#include "app/about_box.h"
+#include "app/placement.h"
+#include "app/status_bar.h"
+#include "ui/control.h"
+#include "ui/form.h"
+#include "ui/worksheet_window.h"
+
+namespace app {
+namespace {
+
+using Kind = ui::Control::Kind;
+
+// A line in the window-background colour along the top of the client area.
+constexpr std::array<ui::Control, 1> kControls{{
+    {"Line1", Kind::kLine, "", {0, 0, 6600, 0}, -1, ui::Look::kWindowLine, ""},
+}};
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QStringLiteral("Tolmar Version 1.1"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* client = new QWidget(this);
+  ui::BuildForm(*client, kControls);
+  setCentralWidget(client);
+  setStatusBar(new StatusBar(this));
+  CreateMenus();
+  RestorePlacement();
+}
+
+void MainWindow::CreateMenus() {
+  QMenu* survey = menuBar()->addMenu(tr("&Draft Survey"));
+  survey->setObjectName(QStringLiteral("mnuDS"));
+  QAction* open_survey = survey->addAction(tr("Draft &Survey"));
+  open_survey->setObjectName(QStringLiteral("mnuDraftSurvey"));
+  connect(open_survey, &QAction::triggered, this, &MainWindow::ShowWorksheet);
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  QAction* about = help->addAction(tr("&About "));
+  about->setObjectName(QStringLiteral("mnuHelpAbout"));
+  connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
+}
+
+void MainWindow::ShowWorksheet() {
+  if (worksheet_ == nullptr) {
+    worksheet_ = new ui::WorksheetWindow;
+    Load(worksheet_);
+  }
+  worksheet_->show();
+  worksheet_->raise();
+  worksheet_->activateWindow();
+}
+
+void MainWindow::ShowAbout() {
+  AboutBox about(this);
+  Load(&about);
+  about.exec();
+}
+
+void MainWindow::Load(QWidget* window) {
+  std::erase_if(loaded_, [](const QPointer<QWidget>& w) { return w.isNull(); });
+  loaded_.emplace_back(window);
+}
+
+void MainWindow::RestorePlacement() {
+  const auto store = OpenSettingsStore();
+  placement_ = Placement::Read(*store).ToPixels();
+  // The frame is not known before the window is shown; until then the
+  // outer bounds are taken as the client's.
+  setGeometry(placement_);
+  move(placement_.topLeft());
+}
+
+// The platform reports the frame some time after the window is first
+// shown, with a move or a resize; then the client shrinks by it once, so
+// that the outer bounds are those that were stored.
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  FitFrameToPlacement();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FitFrameToPlacement();
+}
+
+void MainWindow::FitFrameToPlacement() {
+  if (frame_fitted_ || windowHandle() == nullptr || windowState() != Qt::WindowNoState) return;
+  const QMargins frame = windowHandle()->frameMargins();
+  if (frame.isNull()) return;
+  frame_fitted_ = true;
+  resize(placement_.size().shrunkBy(frame));
+  move(placement_.topLeft());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  UnloadOtherWindows();
+  SavePlacement();
+  event->accept();
+}
+
+// Most recently loaded first. A modal box is ended, to return from its own
+// loop; any other window is closed and destroyed here, so that nothing of
+// it outlives the main window's save.
+void MainWindow::UnloadOtherWindows() {
+  for (auto window = loaded_.rbegin(); window != loaded_.rend(); ++window) {
+    QWidget* const other = window->data();
+    if (other == nullptr) continue;
+    if (auto* dialog = qobject_cast<QDialog*>(other); dialog != nullptr && dialog->isModal()) {
+      dialog->reject();
+    } else if (other->close()) {
+      delete other;
+    }
+  }
+  loaded_.clear();
+}
+
+void MainWindow::SavePlacement() {
+  if (isMinimized()) return;
+  const auto store = OpenSettingsStore();
+  if (!Placement::FromPixels(frameGeometry()).Write(*store)) {
+    qWarning("The window's placement could not be saved.");
+  }
+}
+
+}  // namespace app

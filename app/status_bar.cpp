@@ -1,0 +1,48 @@
+#include "app/status_bar.h"
+
+#include <QLabel>
+#include <QLocale>
+
+#include "ui/control.h"
+
+namespace app {
+namespace {
+
+constexpr int kHeightTwips = 270;
+constexpr int kPanelMinimumTwips = 1440;
+constexpr int kTickMilliseconds = 1000;
+
+}  // namespace
+
+StatusBar::StatusBar(QWidget* parent, Clock clock) : QStatusBar(parent), clock_(std::move(clock)) {
+  setObjectName(QStringLiteral("sbStatusBar"));
+  setFixedHeight(ui::PixelsFromTwips(kHeightTwips));
+  status_ = AddPanel("Status", 1);
+  status_->setText(tr("Status"));
+  date_ = AddPanel("Date", 0);
+  time_ = AddPanel("Time", 0);
+  Refresh();
+  connect(&ticker_, &QTimer::timeout, this, &StatusBar::Refresh);
+  ticker_.start(kTickMilliseconds);
+}
+
+QLabel* StatusBar::AddPanel(const char* name, int stretch) {
+  auto* panel = new QLabel(this);
+  panel->setObjectName(QStringLiteral("sbStatusBar") + QLatin1String(name));
+  panel->setMinimumWidth(ui::PixelsFromTwips(kPanelMinimumTwips));
+  if (stretch > 0) {
+    addWidget(panel, stretch);
+  } else {
+    addPermanentWidget(panel);
+  }
+  return panel;
+}
+
+void StatusBar::Refresh() {
+  const QDateTime now = clock_();
+  const QLocale system = QLocale::system();
+  date_->setText(system.toString(now.date(), QLocale::ShortFormat));
+  time_->setText(system.toString(now.time(), QLocale::ShortFormat));
+}
+
+}  // namespace app

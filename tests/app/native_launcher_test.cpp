@@ -1,0 +1,137 @@
+#include "app/sysinfo/native_launcher.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "app/sysinfo/native_registry.h"
+#include "app/sysinfo/system_information.h"
+
+namespace sysinfo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A folder of its own for one test, removed afterwards; its name has blanks.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    path_ = fs::temp_directory_path() /
+            ("draft survey test " +
+             std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    fs::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  [[nodiscard]] const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+bool AppearsWithin(const fs::path& file, std::chrono::seconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (fs::exists(file)) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return false;
+}
+
+#ifndef _WIN32
+
+// A tool that proves it ran by leaving a marker file beside itself.
+fs::path WriteTool(const fs::path& folder, const std::string& name) {
+  const fs::path tool = folder / name;
+  std::ofstream(tool) << "#!/bin/sh\ntouch \"$(dirname \"$0\")/ran\"\n";
+  fs::permissions(tool, fs::perms::owner_all);
+  return tool;
+}
+
+TEST(NativeLauncher, StartsAProgramWhosePathHasBlanks) {
+  ScratchFolder folder;
+  const fs::path tool = WriteTool(folder.path(), "sys info tool");
+  NativeLauncher launcher;
+  EXPECT_TRUE(launcher.Start(tool.string()));
+  EXPECT_TRUE(AppearsWithin(folder.path() / "ran", std::chrono::seconds(10)));
+}
+
+TEST(NativeLauncher, ReportsWhatCannotStart) {
+  ScratchFolder folder;
+  const fs::path plain = folder.path() / "not a program";
+  std::ofstream(plain) << "text\n";
+  NativeLauncher launcher;
+  EXPECT_FALSE(launcher.Start(""));
+  EXPECT_FALSE(launcher.Start((folder.path() / "missing").string()));
+  EXPECT_FALSE(launcher.Start(folder.path().string()));
+  EXPECT_FALSE(launcher.Start(plain.string()));
+}
+
+TEST(NativeLauncher, CountsOnlyOrdinaryFiles) {
+  ScratchFolder folder;
+  const fs::path file = folder.path() / "MSINFO32.EXE";
+  std::ofstream(file) << "x";
+  NativeLauncher launcher;
+  EXPECT_TRUE(launcher.IsFile(file.string()));
+  EXPECT_FALSE(launcher.IsFile(folder.path().string()));
+  EXPECT_FALSE(launcher.IsFile((folder.path() / "missing").string()));
+}
+
+// With the tool's path in the registry, the real launcher starts it.
+class OneValueRegistry : public Registry {
+ public:
+  explicit OneValueRegistry(std::string path) : path_(std::move(path) + '\0') {}
+  long OpenKey(RootKey, const std::string& path, std::uint32_t, std::uint32_t, Key& key) override {
+    key = 1;
+    return path == "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO" ? kErrorSuccess : kErrorFileNotFound;
+  }
+  long QueryValue(Key, const std::string& name, std::uint32_t& type, std::span<std::uint8_t> data,
+                  std::uint32_t& size) override {
+    if (name != "PATH") return kErrorFileNotFound;
+    type = kRegSz;
+    std::copy(path_.begin(), path_.end(), data.begin());
+    size = static_cast<std::uint32_t>(path_.size());
+    return kErrorSuccess;
+  }
+  long CloseKey(Key) override { return kErrorSuccess; }
+
+ private:
+  std::string path_;
+};
+
+class NoNotices : public NoticeSink {
+ public:
+  int shown = 0;
+  void ShowNotice(const std::string&) override { ++shown; }
+};
+
+TEST(StartSysInfo, StartsTheRegisteredToolForReal) {
+  ScratchFolder folder;
+  OneValueRegistry registry(WriteTool(folder.path(), "sys info").string());
+  NativeLauncher launcher;
+  NoNotices notices;
+  SystemInformation(registry, launcher, notices).StartSysInfo();
+  EXPECT_EQ(notices.shown, 0);
+  EXPECT_TRUE(AppearsWithin(folder.path() / "ran", std::chrono::seconds(10)));
+}
+
+TEST(StartSysInfo, ShowsTheNoticeWhereThereIsNoRegistry) {
+  NativeRegistry registry;
+  NativeLauncher launcher;
+  NoNotices notices;
+  SystemInformation(registry, launcher, notices).StartSysInfo();
+  EXPECT_EQ(notices.shown, 1);
+}
+
+#endif
+
+}  // namespace
+}  // namespace sysinfo
