@@ -4,7 +4,7 @@
 PRESET ?= default
 BUILD := build/$(PRESET)
 
-.PHONY: deps configure build test run asan bench fuzz package clean
+.PHONY: deps configure build test run asan bench fuzz windows package clean
 
 deps:
 	@scripts/install-deps
@@ -38,6 +38,12 @@ fuzz: deps
 	mkdir -p build/fuzz/corpus
 	build/fuzz/fuzz/fuzz_worksheet -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 	  build/fuzz/corpus fuzz/seeds
+
+# The toolkit-free parts cross-built for Windows, their tests run under Wine.
+windows: deps
+	cmake --preset windows-cross >/dev/null
+	cmake --build --preset windows-cross
+	ctest --preset windows-cross
 
 # A Debian package of the program, with its dependencies worked out by shlibdeps.
 package: deps

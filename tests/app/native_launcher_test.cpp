@@ -14,6 +14,8 @@
 namespace sysinfo {
 namespace {
 
+#ifndef _WIN32
+
 namespace fs = std::filesystem;
 
 // A folder of its own for one test, removed afterwards; its name has blanks.
@@ -45,8 +47,6 @@ bool AppearsWithin(const fs::path& file, std::chrono::seconds limit) {
   }
   return false;
 }
-
-#ifndef _WIN32
 
 // A tool that proves it ran by leaving a marker file beside itself.
 fs::path WriteTool(const fs::path& folder, const std::string& name) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <limits>
 #include <ostream>
 #include <random>
@@ -234,8 +235,15 @@ TEST(RoundTrip, TextReadsBackToSameTextForSurveyMagnitudesAndExtremes) {
 // Switches the process locale for one test and back, also on failure.
 class ScopedLocale {
  public:
-  explicit ScopedLocale(const char* name) : saved_(std::setlocale(LC_ALL, nullptr)) {
-    active_ = std::setlocale(LC_ALL, name) != nullptr;
+  // Takes the first of the names that this C runtime knows.
+  explicit ScopedLocale(std::initializer_list<const char*> names)
+      : saved_(std::setlocale(LC_ALL, nullptr)) {
+    for (const char* name : names) {
+      if (std::setlocale(LC_ALL, name) != nullptr) {
+        active_ = true;
+        break;
+      }
+    }
   }
   ~ScopedLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
   ScopedLocale(const ScopedLocale&) = delete;
@@ -248,12 +256,8 @@ class ScopedLocale {
 };
 
 TEST(Locale, CommaDecimalLocaleChangesNothing) {
-  ScopedLocale german("de_DE.UTF-8");
-#ifdef _WIN32
-  if (!german.active()) GTEST_SKIP() << "no German locale on this runtime";
-#else
-  ASSERT_TRUE(german.active()) << "de_DE.UTF-8 must be installed (scripts/install-deps does)";
-#endif
+  const ScopedLocale german({"de_DE.UTF-8", "German_Germany.1252", "German", "deu"});
+  ASSERT_TRUE(german.active()) << "a German locale must be installed (scripts/install-deps does)";
   ASSERT_EQ(std::localeconv()->decimal_point[0], ',');
   EXPECT_EQ(NumberFromText("7.25"), 7.25);
   EXPECT_EQ(NumberFromText("7,25"), 7.0);
