@@ -54,7 +54,7 @@ void MainWindow::CreateMenus() {
 void MainWindow::ShowWorksheet() {
   if (worksheet_ == nullptr) {
     worksheet_ = new ui::WorksheetWindow;
-    Load(worksheet_);
+    TrackLoaded(worksheet_);
   }
   worksheet_->show();
   worksheet_->raise();
@@ -63,11 +63,11 @@ void MainWindow::ShowWorksheet() {
 
 void MainWindow::ShowAbout() {
   AboutBox about(this);
-  Load(&about);
+  TrackLoaded(&about);
   about.exec();
 }
 
-void MainWindow::Load(QWidget* window) {
+void MainWindow::TrackLoaded(QWidget* window) {
   std::erase_if(loaded_, [](const QPointer<QWidget>& w) { return w.isNull(); });
   loaded_.emplace_back(window);
 }
@@ -110,16 +110,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 // Most recently loaded first. A modal box is ended, to return from its own
-// loop; any other window is closed and destroyed here, so that nothing of
-// it outlives the main window's save.
+// loop; any other window is closed, which destroys it once control is back
+// in the event loop, also should one of its commands still be running.
 void MainWindow::UnloadOtherWindows() {
   for (auto window = loaded_.rbegin(); window != loaded_.rend(); ++window) {
     QWidget* const other = window->data();
     if (other == nullptr) continue;
     if (auto* dialog = qobject_cast<QDialog*>(other); dialog != nullptr && dialog->isModal()) {
       dialog->reject();
-    } else if (other->close()) {
-      delete other;
+    } else {
+      other->close();
     }
   }
   loaded_.clear();

@@ -35,7 +35,7 @@ class MainWindow : public QMainWindow {
   void SavePlacement();
   void UnloadOtherWindows();
   void FitFrameToPlacement();
-  void Load(QWidget* window);
+  void TrackLoaded(QWidget* window);
 
   QRect placement_;  // outer bounds in pixels, as restored
   bool frame_fitted_ = false;

@@ -34,7 +34,11 @@ class Cursor {
     return pos_ < text_.size() ? text_[pos_] : '\0';
   }
   void Take() { consumed_ = ++pos_; }
-  [[nodiscard]] std::size_t position() { return Peek(), pos_; }
+  // Where the next character that is not a blank stands.
+  [[nodiscard]] std::size_t position() {
+    Peek();
+    return pos_;
+  }
   // Just past the last character taken, before any blanks that follow it.
   [[nodiscard]] std::size_t consumed() const { return consumed_; }
 
@@ -58,10 +62,13 @@ Scan ScanNumber(std::string_view text) {
     cursor.Take();
   }
   const std::size_t begin = cursor.position();
-  while (IsDigit(cursor.Peek())) scan.has_digit = true, cursor.Take();
+  const auto take_digits = [&] {
+    for (; IsDigit(cursor.Peek()); cursor.Take()) scan.has_digit = true;
+  };
+  take_digits();
   if (cursor.Peek() == '.') {
     cursor.Take();
-    while (IsDigit(cursor.Peek())) scan.has_digit = true, cursor.Take();
+    take_digits();
   }
   std::size_t end = cursor.consumed();
   if (scan.has_digit && (cursor.Peek() == 'E' || cursor.Peek() == 'e')) {
@@ -82,11 +89,11 @@ long long DecimalMagnitude(std::string_view number) {
   std::size_t i = 0;
   while (i < number.size() && number[i] == '0') ++i;
   long long magnitude = 0;
-  while (i < number.size() && IsDigit(number[i])) ++magnitude, ++i;
+  for (; i < number.size() && IsDigit(number[i]); ++i) ++magnitude;
   if (i < number.size() && number[i] == '.') {
     ++i;
     if (magnitude == 0) {
-      while (i < number.size() && number[i] == '0') --magnitude, ++i;
+      for (; i < number.size() && number[i] == '0'; ++i) --magnitude;
     }
     while (i < number.size() && IsDigit(number[i])) ++i;
   }

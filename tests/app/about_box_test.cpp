@@ -61,13 +61,7 @@ class AboutBoxTest : public testing_support::GuiTestCase {
     QCOMPARE(about.parentWidget(), main_.data());
   }
 
-  void closes_data() {
-    QTest::addColumn<Dismissal>("how");
-    QTest::newRow("OK") << Dismissal::kOkButton;
-    QTest::newRow("Enter") << Dismissal::kEnterKey;
-    QTest::newRow("Escape") << Dismissal::kEscapeKey;
-    QTest::newRow("close box") << Dismissal::kCloseBox;
-  }
+  void closes_data() { testing_support::AddDismissalRows(); }
   void closes() {
     QFETCH(Dismissal, how);
     QString focus;

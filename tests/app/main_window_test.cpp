@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
+#include <functional>
 
 #include "app/placement.h"
 #include "app/status_bar.h"
@@ -32,6 +33,23 @@ class ScopedLocale {
 };
 
 using Stored = QMap<QString, QString>;
+
+// Calls back when a widget is hidden, as closing a window does first.
+class HideWatcher : public QObject {
+ public:
+  HideWatcher(QWidget& widget, std::function<void()> on_hide) : on_hide_(std::move(on_hide)) {
+    widget.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide) on_hide_();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> on_hide_;
+};
 
 }  // namespace
 
@@ -253,12 +271,11 @@ class MainWindowTest : public testing_support::GuiTestCase {
     QPointer<ui::WorksheetWindow> sheet = OpenWorksheet(*window);
     QVERIFY(sheet != nullptr);
     QTest::keyClicks(sheet->findChild<QLineEdit*>("Text1"), "7.15");
-    bool saved_before_sheet_went = true;
-    connect(sheet, &QObject::destroyed, this,
-            [&] { saved_before_sheet_went = !Stored_().isEmpty(); });
+    bool saved_before_sheet_closed = true;
+    HideWatcher watcher(*sheet, [&] { saved_before_sheet_closed = !Stored_().isEmpty(); });
     Close(window);
     QVERIFY(sheet.isNull());
-    QVERIFY(!saved_before_sheet_went);
+    QVERIFY(!saved_before_sheet_closed);
     QCOMPARE(Stored_().size(), 4);
   }
 

@@ -10,9 +10,12 @@
 
 #include "app/sysinfo/native_registry.h"
 #include "app/sysinfo/system_information.h"
+#include "tests/support/file_wait.h"
 
 namespace sysinfo {
 namespace {
+
+using testing_support::AppearsWithin;
 
 #ifndef _WIN32
 
@@ -38,15 +41,6 @@ class ScratchFolder {
  private:
   fs::path path_;
 };
-
-bool AppearsWithin(const fs::path& file, std::chrono::seconds limit) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < deadline) {
-    if (fs::exists(file)) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return false;
-}
 
 // A tool that proves it ran by leaving a marker file beside itself.
 fs::path WriteTool(const fs::path& folder, const std::string& name) {

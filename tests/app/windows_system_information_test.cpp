@@ -13,9 +13,12 @@
 #include "app/sysinfo/native_launcher.h"
 #include "app/sysinfo/native_registry.h"
 #include "app/sysinfo/system_information.h"
+#include "tests/support/file_wait.h"
 
 namespace sysinfo {
 namespace {
+
+using testing_support::AppearsWithin;
 
 namespace fs = std::filesystem;
 
@@ -77,15 +80,6 @@ class ToolFolder {
     return kToolFolder / (L"ran-" + name + L".txt");
   }
 };
-
-bool AppearsWithin(const fs::path& file, std::chrono::seconds limit) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < deadline) {
-    if (fs::exists(file)) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return false;
-}
 
 class RecordingNotices : public NoticeSink {
  public:

@@ -10,6 +10,14 @@
 
 namespace testing_support {
 
+void AddDismissalRows() {
+  QTest::addColumn<Dismissal>("how");
+  QTest::newRow("OK button") << Dismissal::kOkButton;
+  QTest::newRow("Enter") << Dismissal::kEnterKey;
+  QTest::newRow("Escape") << Dismissal::kEscapeKey;
+  QTest::newRow("close box") << Dismissal::kCloseBox;
+}
+
 ModalBoxes::ModalBoxes() {
   timer_.setInterval(5);
   connect(&timer_, &QTimer::timeout, this, &ModalBoxes::Poll);

@@ -15,6 +15,10 @@ namespace testing_support {
 // How a test closes a modal box it expects.
 enum class Dismissal { kOkButton, kEnterKey, kEscapeKey, kCloseBox };
 
+// Adds a "how" column with one row per way of closing a box, for a
+// data-driven test that closes a box every way.
+void AddDismissalRows();
+
 // What a modal box showed when it came up.
 struct SeenBox {
   QString title;

@@ -308,13 +308,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QCOMPARE(Field(40)->text(), QStringLiteral("15000"));
   }
 
-  void noticeIsPlainBoxWithOneOk_data() {
-    QTest::addColumn<Dismissal>("how");
-    QTest::newRow("OK button") << Dismissal::kOkButton;
-    QTest::newRow("Enter") << Dismissal::kEnterKey;
-    QTest::newRow("Escape") << Dismissal::kEscapeKey;
-    QTest::newRow("close box") << Dismissal::kCloseBox;
-  }
+  void noticeIsPlainBoxWithOneOk_data() { testing_support::AddDismissalRows(); }
   void noticeIsPlainBoxWithOneOk() {
     QFETCH(Dismissal, how);
     Type(30, QStringLiteral("210"));
