@@ -79,6 +79,23 @@ void BM_StdToChars(benchmark::State& state) {
 }
 BENCHMARK(BM_StdToChars);
 
+// The same call with its text kept in a std::string, as TextFromNumber must
+// return it: shows how much of the difference is the string's allocation.
+void BM_StdToCharsIntoString(benchmark::State& state) {
+  const std::vector<double> numbers = SampleNumbers();
+  std::array<char, 32> buffer{};
+  for (auto _ : state) {
+    for (const double x : numbers) {
+      const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                        std::chars_format::scientific, 14);
+      std::string text(buffer.data(), result.ptr);
+      benchmark::DoNotOptimize(text.data());
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(numbers.size()));
+}
+BENCHMARK(BM_StdToCharsIntoString);
+
 // Reading time grows with the length of the text, not faster.
 void BM_NumberFromLongText(benchmark::State& state) {
   std::string text;

@@ -177,7 +177,7 @@ struct Rounded {
 };
 
 Rounded RoundTo15Digits(double x) {
-  std::array<char, 32> buffer{};
+  std::array<char, 32> buffer;  // NOLINT(cppcoreguidelines-pro-type-member-init): written next
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
                                     std::chars_format::scientific, kDigits - 1);
   assert(result.ec == std::errc());
@@ -189,9 +189,9 @@ Rounded RoundTo15Digits(double x) {
   rounded.digits[0] = text[0];
   std::copy_n(text.begin() + 2, kDigits - 1, rounded.digits.begin() + 1);
   const std::string_view exponent = text.substr(kDigits + 2);  // past "d." digits and 'e'
-  const bool negative_exponent = exponent.front() == '-';
-  std::from_chars(exponent.data() + 1, exponent.data() + exponent.size(), rounded.exponent);
-  if (negative_exponent) rounded.exponent = -rounded.exponent;
+  for (const char digit : exponent.substr(1))
+    rounded.exponent = rounded.exponent * 10 + (digit - '0');
+  if (exponent.front() == '-') rounded.exponent = -rounded.exponent;
 
   // Rounding up past the largest double would write a text that no longer
   // reads back as a number; keep the largest 15-digit value below it.
@@ -213,7 +213,7 @@ std::string TextFromNumber(double x) {
   const Rounded r = RoundTo15Digits(x);
   const std::string_view digits(r.digits.data(), static_cast<std::size_t>(r.count));
 
-  std::array<char, 32> out{};
+  std::array<char, 32> out;  // NOLINT(cppcoreguidelines-pro-type-member-init): written next
   char* p = out.data();
   if (r.negative) *p++ = '-';
   if (r.exponent >= -4 && r.exponent <= 14) {
