@@ -75,9 +75,9 @@ void MainWindow::TrackLoaded(QWidget* window) {
 void MainWindow::RestorePlacement() {
   const auto store = OpenSettingsStore();
   placement_ = Placement::Read(*store).ToPixels();
-  // The frame is not known before the window is shown; until then the
-  // outer bounds are taken as the client's.
-  setGeometry(placement_);
+  // move() places the frame; the frame's size is not known before the
+  // window is shown, so until then the client takes the outer size.
+  resize(placement_.size());
   move(placement_.topLeft());
 }
 

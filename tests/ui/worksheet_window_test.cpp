@@ -1,5 +1,6 @@
 #include "ui/worksheet_window.h"
 
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -456,11 +457,16 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     for (int n = 1; n <= 44; ++n) QVERIFY(!Field(n)->accessibleName().isEmpty());
   }
 
-  void commandsShowTextsLongerThanALineEditsDefaultLimit() {
-    const QString long_text(100000, QLatin1Char('7'));
-    Field(5)->setText(long_text);
-    window_->findChild<QLineEdit*>("Text5")->setText(long_text);
-    QCOMPARE(Field(5)->text().size(), long_text.size());
+  void fieldsHoldTextsBeyondALineEditsDefaultLimit() {
+    const QString long_text(100000, QLatin1Char('x'));
+    QApplication::clipboard()->setText(long_text);
+    Field(5)->setFocus();
+    QTest::keyClick(Field(5), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(window_->sheet().Text(5).size(), std::size_t{100000});
+
+    QTest::mouseClick(Button(8), Qt::LeftButton);  // copies Text5 into Text23
+
+    QCOMPARE(Field(23)->text(), long_text);
   }
 
   void closingDestroysTheWindow() {
