@@ -17,8 +17,7 @@ constexpr int kTickMilliseconds = 1000;
 StatusBar::StatusBar(QWidget* parent, Clock clock) : QStatusBar(parent), clock_(std::move(clock)) {
   setObjectName(QStringLiteral("sbStatusBar"));
   setFixedHeight(ui::PixelsFromTwips(kHeightTwips));
-  status_ = AddPanel("Status", 1);
-  status_->setText(tr("Status"));
+  AddPanel("Status", 1)->setText(tr("Status"));
   date_ = AddPanel("Date", 0);
   time_ = AddPanel("Time", 0);
   Refresh();

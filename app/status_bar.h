@@ -26,7 +26,6 @@ class StatusBar : public QStatusBar {
   QLabel* AddPanel(const char* name, int stretch);
 
   Clock clock_;
-  QLabel* status_;
   QLabel* date_;
   QLabel* time_;
   QTimer ticker_;
