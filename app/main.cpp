@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/module1.h"
+#include "app/start_up.h"
 #include "ui/application_title.h"
 
 int main(int argc, char* argv[]) {

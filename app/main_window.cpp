@@ -1,10 +1,12 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
-#include <QSettings>
+#include <QScreen>
 #include <QWindow>
 #include <array>
+#include <utility>
 
 #include "app/about_box.h"
 #include "app/placement.h"
@@ -25,7 +27,8 @@ constexpr std::array<ui::Control, 1> kControls{{
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QString settings_location, QWidget* parent)
+    : QMainWindow(parent), settings_location_(std::move(settings_location)) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Tolmar Version 1.1"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -73,8 +76,10 @@ void MainWindow::TrackLoaded(QWidget* window) {
 }
 
 void MainWindow::RestorePlacement() {
-  const auto store = OpenSettingsStore();
-  placement_ = Placement::Read(*store).ToPixels();
+  const Placement stored = Placement::Load(settings_location_);
+  QList<QRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+  placement_ = Placement::WithinReach(stored.ToPixels(), screens);
   // move() places the frame; the frame's size is not known before the
   // window is shown, so until then the client takes the outer size.
   resize(placement_.size());
@@ -127,8 +132,7 @@ void MainWindow::UnloadOtherWindows() {
 
 void MainWindow::SavePlacement() {
   if (isMinimized()) return;
-  const auto store = OpenSettingsStore();
-  if (!Placement::FromPixels(frameGeometry()).Write(*store)) {
+  if (!Placement::FromPixels(frameGeometry()).Save(settings_location_)) {
     qWarning("The window's placement could not be saved.");
   }
 }

@@ -2,7 +2,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QString>
 #include <vector>
+
+#include "app/placement.h"
 
 namespace ui {
 class WorksheetWindow;
@@ -17,7 +20,9 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  // The placement is kept in the settings store at `settings_location`.
+  explicit MainWindow(QString settings_location = DefaultSettingsLocation(),
+                      QWidget* parent = nullptr);
 
   // Shows the one worksheet window, a fresh one if it is not open.
   void ShowWorksheet();
@@ -37,6 +42,7 @@ class MainWindow : public QMainWindow {
   void FitFrameToPlacement();
   void TrackLoaded(QWidget* window);
 
+  QString settings_location_;
   QRect placement_;  // outer bounds in pixels, as restored
   bool frame_fitted_ = false;
   QPointer<ui::WorksheetWindow> worksheet_;

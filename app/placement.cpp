@@ -1,6 +1,8 @@
 #include "app/placement.h"
 
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -28,6 +30,9 @@ constexpr const char* kSection = "Settings";
 // Far beyond any screen, yet safe from integer overflow in window geometry.
 constexpr float kLimitPixels = 1'000'000.0f;
 
+// The strip at the top of a frame that a person grabs to move the window.
+constexpr int kTitleBarPixels = 20;
+
 int Pixels(float twips) {
   const float pixels = twips / static_cast<float>(ui::kTwipsPerPixel);
   return static_cast<int>(std::lround(std::clamp(pixels, -kLimitPixels, kLimitPixels)));
@@ -39,31 +44,54 @@ float Twips(int pixels) {
 
 }  // namespace
 
-std::unique_ptr<QSettings> OpenSettingsStore() {
-  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                     QString::fromLatin1(ui::kApplicationTitle));
+QString DefaultSettingsLocation() {
+  const QString title = QString::fromLatin1(ui::kApplicationTitle);
+#ifdef Q_OS_WIN
+  return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + title;
+#else
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + title +
+         QStringLiteral(".conf");
+#endif
 }
 
-Placement Placement::Read(QSettings& store, const QLocale& locale) {
+std::unique_ptr<QSettings> OpenSettingsStore(const QString& location) {
+#ifndef Q_OS_WIN
+  if (const QFileInfo file(location); file.exists() && !file.isFile()) return nullptr;
+#endif
+  return std::make_unique<QSettings>(location, QSettings::NativeFormat);
+}
+
+Placement Placement::Load(const QString& location, const QLocale& locale) {
   Placement placement;
-  store.beginGroup(QString::fromLatin1(kSection));
+  const auto store = OpenSettingsStore(location);
+  if (store == nullptr) return placement;
+  store->beginGroup(QString::fromLatin1(kSection));
   for (const Row& row : kRows) {
-    const QVariant stored = store.value(QString::fromLatin1(row.key));
+    const QVariant stored = store->value(QString::fromLatin1(row.key));
     if (!stored.isValid()) continue;
     if (const auto twips = TwipsFromText(stored.toString(), locale)) placement.*row.value = *twips;
   }
-  store.endGroup();
+  store->endGroup();
   return placement;
 }
 
-bool Placement::Write(QSettings& store, const QLocale& locale) const {
-  store.beginGroup(QString::fromLatin1(kSection));
+// A store's status keeps its first error, and a line that cannot be parsed
+// is found as late as the write, so one view's status cannot tell a failed
+// write from an odd line. Views of one store share what they have parsed:
+// the first view parses all of it, and the second, which writes, then
+// reports on the write alone.
+bool Placement::Save(const QString& location, const QLocale& locale) const {
+  const auto reader = OpenSettingsStore(location);
+  if (reader == nullptr) return false;
+  reader->allKeys();
+  const auto writer = OpenSettingsStore(location);
+  writer->beginGroup(QString::fromLatin1(kSection));
   for (const Row& row : kRows) {
-    store.setValue(QString::fromLatin1(row.key), TextFromTwips(this->*row.value, locale));
+    writer->setValue(QString::fromLatin1(row.key), TextFromTwips(this->*row.value, locale));
   }
-  store.endGroup();
-  store.sync();
-  return store.status() == QSettings::NoError;
+  writer->endGroup();
+  writer->sync();
+  return writer->status() == QSettings::NoError;
 }
 
 Placement Placement::FromPixels(const QRect& frame) {
@@ -72,6 +100,20 @@ Placement Placement::FromPixels(const QRect& frame) {
 
 QRect Placement::ToPixels() const {
   return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
+}
+
+QRect Placement::WithinReach(const QRect& frame, const QList<QRect>& screens) {
+  if (screens.isEmpty()) return frame;
+  QRect desktop;
+  for (const QRect& screen : screens) desktop |= screen;
+  QRect reachable = frame;
+  reachable.setWidth(std::min(frame.width(), desktop.width()));
+  reachable.setHeight(std::min(frame.height(), desktop.height()));
+  const QRect title_bar(reachable.topLeft(), QSize(reachable.width(), kTitleBarPixels));
+  const bool grabbable = std::any_of(screens.begin(), screens.end(),
+                                     [&](const QRect& screen) { return screen.intersects(title_bar); });
+  if (!grabbable) reachable.moveTopLeft(Placement().ToPixels().topLeft());
+  return reachable;
 }
 
 QString Placement::TextFromTwips(float twips, const QLocale& locale) {

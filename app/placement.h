@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QLocale>
 #include <QRect>
 #include <QString>
@@ -18,14 +19,28 @@ struct Placement {
   float width = 6500;
   float height = 6500;
 
-  // Each value that is missing or not a number keeps its default.
-  static Placement Read(QSettings& store, const QLocale& locale = QLocale());
+  // Reads the store at `location` (see OpenSettingsStore). Each value that
+  // is missing or not a number keeps its default; so do all four when the
+  // store is absent.
+  static Placement Load(const QString& location, const QLocale& locale = QLocale());
   // Writes "MainLeft", "MainTop", "MainWidth", "MainHeight", in that order.
-  // False when the store could not keep them.
-  bool Write(QSettings& store, const QLocale& locale = QLocale()) const;
+  // False only when the store did not keep them; lines elsewhere in it that
+  // cannot be read do not count.
+  [[nodiscard]] bool Save(const QString& location, const QLocale& locale = QLocale()) const;
 
   static Placement FromPixels(const QRect& frame);
   [[nodiscard]] QRect ToPixels() const;
+
+  // The outer bounds to show for stored ones, given the screens' available
+  // areas. Bounds that some screen can show come back as they are, however
+  // far off-screen part of the window lies. A size beyond the desktop (the
+  // union of the screens) is cut to it, and when no part of the title bar
+  // would lie on a screen the window goes to the default position.
+  //   {67, 67, 433, 433}         -> {67, 67, 433, 433}
+  //   {-200, 500, 433, 433}      -> {-200, 500, 433, 433}   (part visible)
+  //   {67, 67, 1000000, 1000000} -> {67, 67, 1920, 1040}    (one 1920 x 1040 area)
+  //   {60000, -60000, 433, 433}  -> {67, 67, 433, 433}
+  static QRect WithinReach(const QRect& frame, const QList<QRect>& screens);
 
   // The shortest text of a single-precision value in the user's locale:
   // 1000, -60, 1234,5 (German). Reading also accepts the "C" form, so a
@@ -34,7 +49,14 @@ struct Placement {
   static std::optional<float> TwipsFromText(const QString& text, const QLocale& locale);
 };
 
-// The settings store of this program: the platform's per-user store.
-std::unique_ptr<QSettings> OpenSettingsStore();
+// Where this program's settings store lives for the current user: on
+// Windows the registry key HKEY_CURRENT_USER\Software\Draft Survey, elsewhere
+// the file "Draft Survey.conf" in the user's configuration folder.
+QString DefaultSettingsLocation();
+
+// The settings store at a location as above, or none when the location
+// holds something no settings file can be (a folder, a FIFO, a device):
+// such a store counts as absent, since reading it could block for ever.
+std::unique_ptr<QSettings> OpenSettingsStore(const QString& location);
 
 }  // namespace app

@@ -56,6 +56,17 @@ QWidget* Create(QWidget& parent, const Control& control) {
   return nullptr;
 }
 
+// Captions and lines are drawn on the form itself: beneath every field and
+// button, even where a box reaches into one, and clicks pass through them.
+void LayBeneath(const std::vector<QWidget*>& widgets, std::span<const Control> table) {
+  for (std::size_t i = table.size(); i-- > 0;) {
+    const auto kind = table[i].kind;
+    if (kind != Control::Kind::kCaption && kind != Control::Kind::kLine) continue;
+    widgets[i]->lower();
+    widgets[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+}
+
 void SetTabOrder(const std::vector<QWidget*>& widgets, std::span<const Control> table) {
   std::vector<std::pair<int, QWidget*>> stops;
   for (std::size_t i = 0; i < table.size(); ++i) {
@@ -97,6 +108,7 @@ std::vector<QWidget*> BuildForm(QWidget& parent, std::span<const Control> table)
     if (control.kind != Control::Kind::kLine) widget->setGeometry(PixelRect(control.twips));
     widgets.push_back(widget);
   }
+  LayBeneath(widgets, table);
   SetTabOrder(widgets, table);
   NameFields(parent, widgets, table);
   ApplyLooks(widgets, table);

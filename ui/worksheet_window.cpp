@@ -78,8 +78,12 @@ QString WorksheetWindow::FaultText(calc::Fault fault) {
   return {};
 }
 
+// A written number is shown from its first digit, as a long result cut at
+// its end is misread less easily than one cut at its start.
 void WorksheetWindow::FieldWritten(int n) {
-  fields_[Index(n)]->setText(QString::fromStdString(sheet_.Text(n)));
+  QLineEdit* field = fields_[Index(n)];
+  field->setText(QString::fromStdString(sheet_.Text(n)));
+  field->setCursorPosition(0);
 }
 
 void WorksheetWindow::changeEvent(QEvent* event) {

@@ -1,5 +1,6 @@
 #include "ui/wrapping_button.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -11,6 +12,17 @@ QRect WrappingButton::CaptionRect() const {
   QStyleOptionButton option;
   initStyleOption(&option);
   return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+void WrappingButton::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  if (!enter || modifiers != Qt::NoModifier) {
+    QPushButton::keyPressEvent(event);
+    return;
+  }
+  if (!event->isAutoRepeat()) click();
+  event->accept();
 }
 
 void WrappingButton::paintEvent(QPaintEvent* /*event*/) {

@@ -6,6 +6,7 @@ namespace ui {
 
 // A push button whose centred caption wraps at spaces onto further lines
 // when it is wider than the button, as the worksheet's tall buttons need.
+// With the focus, Enter presses it as Space does, default button or not.
 class WrappingButton : public QPushButton {
   Q_OBJECT
 
@@ -19,6 +20,7 @@ class WrappingButton : public QPushButton {
   [[nodiscard]] QRect CaptionRect() const;
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 };
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QWindow>
 
@@ -20,7 +21,7 @@ class AboutBoxTest : public testing_support::GuiTestCase {
 
  protected:
   void SetUp() override {
-    main_ = new app::MainWindow;
+    main_ = new app::MainWindow(settingsLocation());
     main_->show();
     QVERIFY(QTest::qWaitForWindowExposed(main_));
   }
@@ -71,6 +72,45 @@ class AboutBoxTest : public testing_support::GuiTestCase {
     QCOMPARE(boxes().seen().front().object_name, QStringLiteral("frmAbout"));
     QCOMPARE(focus, QStringLiteral("cmdOK"));
     QVERIFY(main_->findChild<app::AboutBox*>() == nullptr);
+  }
+
+  // Enter presses the button with the focus; OK is the default only when no
+  // other button has it.
+  void enterPressesTheFocusedButton_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("OK") << "cmdOK" << true;
+    QTest::newRow("System Info...") << "cmdSysInfo" << false;
+  }
+  void enterPressesTheFocusedButton() {
+    QFETCH(QString, focus);
+    QFETCH(bool, closes);
+    bool open_after = false;
+    boxes().Expect(1, Dismissal::kCloseBox, [&](QDialog& about) {
+      about.findChild<QPushButton*>(focus)->setFocus();
+      if (!closes) boxes().Expect(1);
+      QTest::keyClick(about.windowHandle(), Qt::Key_Return);
+      open_after = about.isVisible();
+    });
+    OpenAbout();
+    QCOMPARE(open_after, !closes);
+    QCOMPARE(boxes().seen().size(), std::size_t{closes ? 1U : 2U});
+  }
+
+  // The platform may close the main window while the box is open: the box
+  // goes first, then the placement is saved, and nothing is left behind.
+  void closingTheMainWindowEndsTheBoxFirst() {
+    bool box_open_at_save = true;
+    boxes().Expect(1, Dismissal::kCloseBox, [&](QDialog& about) {
+      main_->close();
+      box_open_at_save = about.isVisible();
+    });
+    OpenAbout();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(main_.isNull());
+    QVERIFY(!box_open_at_save);
+    QSettings store(settingsLocation(), QSettings::NativeFormat);
+    QVERIFY(store.contains(QStringLiteral("Settings/MainHeight")));
   }
 
   void isCentredOverItsOwner() {

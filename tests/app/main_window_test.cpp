@@ -2,6 +2,10 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,6 +15,10 @@
 #include <QSettings>
 #include <QTest>
 #include <functional>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 #include "app/placement.h"
 #include "app/status_bar.h"
@@ -58,23 +66,24 @@ class MainWindowTest : public testing_support::GuiTestCase {
 
  protected:
   QPointer<app::MainWindow> Start() {
-    QPointer<app::MainWindow> window = new app::MainWindow;
+    QPointer<app::MainWindow> window = new app::MainWindow(settingsLocation());
     window->show();
     if (!QTest::qWaitForWindowExposed(window)) return nullptr;
     QCoreApplication::processEvents();
     return window;
   }
 
-  static void Store(const Stored& values) {
-    auto store = app::OpenSettingsStore();
+  void Store(const Stored& values) {
+    auto store = app::OpenSettingsStore(settingsLocation());
     for (auto value = values.begin(); value != values.end(); ++value) {
       store->setValue("Settings/" + value.key(), value.value());
     }
   }
 
-  static Stored Stored_() {
-    auto store = app::OpenSettingsStore();
+  Stored Stored_() {
+    auto store = app::OpenSettingsStore(settingsLocation());
     Stored values;
+    if (store == nullptr) return values;
     for (const char* key : {"MainLeft", "MainTop", "MainWidth", "MainHeight"}) {
       const QVariant value = store->value(QStringLiteral("Settings/") + key);
       if (value.isValid()) values[key] = value.toString();
@@ -254,16 +263,86 @@ class MainWindowTest : public testing_support::GuiTestCase {
              twips == 1234.5678f ? 1234.568f : twips);
   }
 
-  void unwritableStoreLosesNothingElse() {
-    // A folder where the settings file belongs: the store cannot be written.
-    QVERIFY(QDir(settingsDirectory()).mkpath("Draft Survey.conf"));
+  // A store nothing could be kept in: start-up neither blocks nor fails, and
+  // closing says that the placement was not saved.
+  void storeThatIsNoFileCountsAsAbsent_data() {
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("folder") << false;
+    QTest::newRow("FIFO") << true;
+  }
+  void storeThatIsNoFileCountsAsAbsent() {
+#ifdef Q_OS_WIN
+    QSKIP("the registry holds no folders or FIFOs in a store's place");
+#else
+    QFETCH(bool, fifo);
+    const QByteArray path = QFile::encodeName(settingsLocation());
+    QVERIFY(fifo ? ::mkfifo(path.constData(), 0600) == 0 : QDir().mkpath(settingsLocation()));
     auto window = Start();
-    ui::WorksheetWindow* sheet = OpenWorksheet(*window);
-    QVERIFY(sheet != nullptr);
+    QCOMPARE(window->frameGeometry(), QRect(67, 67, 433, 433));
+    QVERIFY(OpenWorksheet(*window) != nullptr);
     QTest::ignoreMessage(QtWarningMsg, "The window's placement could not be saved.");
     Close(window);
     QVERIFY(window.isNull());
-    QVERIFY(Stored_().isEmpty());
+    QVERIFY(!QFileInfo(settingsLocation()).isFile());
+#endif
+  }
+
+  void linesTheStoreCannotReadDoNotSpoilTheSave() {
+#ifdef Q_OS_WIN
+    QSKIP("only a settings file can hold unreadable lines");
+#else
+    QFile file(settingsLocation());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\nMainLeft=1500\nnot a setting\n[Other]\nnor this\n[Unclosed\n");
+    file.close();
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("placement")));
+    auto window = Start();
+    QCOMPARE(window->frameGeometry().topLeft(), QPoint(100, 67));
+    window->move(150, 120);
+    Close(window);
+    QCOMPARE(Stored_().value("MainLeft"), QStringLiteral("2250"));
+#endif
+  }
+
+  // Stored bounds that no screen could show are brought within reach, and
+  // closing stores what was shown; bounds a screen can show stay as stored.
+  void placementBeyondTheScreensIsBroughtWithinReach_data() {
+    QTest::addColumn<Stored>("stored");
+    QTest::addColumn<QRect>("shown");
+    const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+    QTest::newRow("larger than the desktop")
+        << Stored{{"MainLeft", "1500"}, {"MainTop", "1500"}, {"MainWidth", "1e20"},
+                  {"MainHeight", "1e20"}}
+        << QRect(100, 100, desktop.width(), desktop.height());
+    QTest::newRow("far out of sight")
+        << Stored{{"MainLeft", "900000"}, {"MainTop", "-900000"}, {"MainWidth", "6000"},
+                  {"MainHeight", "4500"}}
+        << QRect(67, 67, 400, 300);
+    QTest::newRow("title bar above the screen")
+        << Stored{{"MainLeft", "1500"}, {"MainTop", "-450"}, {"MainWidth", "6000"},
+                  {"MainHeight", "4500"}}
+        << QRect(67, 67, 400, 300);
+    const int low = desktop.bottom() - 4;  // the title bar's top rows show
+    QTest::newRow("partly off-screen is kept")
+        << Stored{{"MainLeft", QString::number((desktop.right() - 99) * 15)}, {"MainTop", "1500"},
+                  {"MainWidth", "6000"}, {"MainHeight", "4500"}}
+        << QRect(desktop.right() - 99, 100, 400, 300);
+    QTest::newRow("title bar edge on screen is kept")
+        << Stored{{"MainLeft", "1500"}, {"MainTop", QString::number(low * 15)},
+                  {"MainWidth", "6000"}, {"MainHeight", "4500"}}
+        << QRect(100, low, 400, 300);
+  }
+  void placementBeyondTheScreensIsBroughtWithinReach() {
+    QFETCH(Stored, stored);
+    QFETCH(QRect, shown);
+    Store(stored);
+    auto window = Start();
+    QCOMPARE(window->frameGeometry(), shown);
+    Close(window);
+    QCOMPARE(Stored_(), (Stored{{"MainLeft", QString::number(shown.x() * 15)},
+                                {"MainTop", QString::number(shown.y() * 15)},
+                                {"MainWidth", QString::number(shown.width() * 15)},
+                                {"MainHeight", QString::number(shown.height() * 15)}}));
   }
 
   void closingClosesTheWorksheetFirstThenSaves() {

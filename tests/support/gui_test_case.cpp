@@ -1,16 +1,26 @@
 #include "tests/support/gui_test_case.h"
 
 #include <QSettings>
+#include <QUuid>
 #include <QWidget>
 
 namespace testing_support {
+namespace {
+
+#ifdef Q_OS_WIN
+const QString kTestKeys = QStringLiteral("HKEY_CURRENT_USER\\Software\\Draft Survey tests");
+#endif
+
+}  // namespace
 
 void GuiTestCase::init() {
   settings_ = std::make_unique<QTemporaryDir>();
   QVERIFY(settings_->isValid());
-  for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-    QSettings::setPath(format, QSettings::UserScope, settings_->path());
-  }
+#ifdef Q_OS_WIN
+  settings_location_ = kTestKeys + u'\\' + QUuid::createUuid().toString(QUuid::WithoutBraces);
+#else
+  settings_location_ = settings_->path() + QStringLiteral("/Draft Survey.conf");
+#endif
   boxes_ = std::make_unique<ModalBoxes>();
   SetUp();
 }
@@ -19,6 +29,9 @@ void GuiTestCase::cleanup() {
   TearDown();
   for (QWidget* window : QApplication::topLevelWidgets()) window->deleteLater();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+#ifdef Q_OS_WIN
+  QSettings(kTestKeys, QSettings::NativeFormat).remove(settings_location_.section(u'\\', -1));
+#endif
   const auto unexpected = boxes_->unexpected();
   const int outstanding = boxes_->outstanding();
   boxes_.reset();

@@ -11,7 +11,7 @@
 
 namespace testing_support {
 
-// Base of every window test: a fresh settings directory and a fresh modal
+// Base of every window test: a fresh settings store and a fresh modal
 // box watcher for each test function, and a failure for any modal box the
 // test did not announce. Test classes create their windows in SetUp() and
 // destroy them in TearDown().
@@ -21,6 +21,9 @@ class GuiTestCase : public QObject {
  protected:
   [[nodiscard]] ModalBoxes& boxes() { return *boxes_; }
   [[nodiscard]] QString settingsDirectory() const { return settings_->path(); }
+  // A settings store of the test's own: a file in settingsDirectory(), or
+  // on Windows a registry key that is removed after the test.
+  [[nodiscard]] QString settingsLocation() const { return settings_location_; }
 
   virtual void SetUp() {}
   virtual void TearDown() {}
@@ -31,6 +34,7 @@ class GuiTestCase : public QObject {
 
  private:
   std::unique_ptr<QTemporaryDir> settings_;
+  QString settings_location_;
   std::unique_ptr<ModalBoxes> boxes_;
 };
 

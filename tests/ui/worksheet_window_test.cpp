@@ -9,14 +9,19 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QScreen>
 #include <QTextLayout>
+#include <QWindow>
 #include <map>
 #include <set>
+#include <tuple>
+#include <utility>
 
 #include "calc/number_text.h"
 #include "tests/support/gui_test_case.h"
 #include "ui/control.h"
 #include "ui/line_widget.h"
+#include "ui/notice_box.h"
 #include "ui/sheet_font.h"
 #include "ui/worksheet_form.h"
 #include "ui/wrapping_button.h"
@@ -39,6 +44,10 @@ class ScopedPalette {
  private:
   QPalette saved_;
 };
+
+enum class Press { kClick, kEnter, kSpace };
+
+using Typed = QMap<int, QString>;  // field number -> what is typed into it
 
 struct Layout {
   QRectF ink;
@@ -98,6 +107,24 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   void Type(int n, const QString& text) {
     Field(n)->clear();
     QTest::keyClicks(Field(n), text);
+  }
+  // Presses a button as a person does: a click where it shows on the screen,
+  // or Enter or Space while it has the focus, through the window.
+  void Push(QPushButton& button, Press press) {
+    QWindow* window = window_->windowHandle();
+    switch (press) {
+      case Press::kClick:
+        QTest::mouseClick(window, Qt::LeftButton, {}, button.mapTo(window_, button.rect().center()));
+        return;
+      case Press::kEnter:
+        button.setFocus();
+        QTest::keyClick(window, Qt::Key_Return);
+        return;
+      case Press::kSpace:
+        button.setFocus();
+        QTest::keyClick(window, Qt::Key_Space);
+        return;
+    }
   }
   std::map<int, QString> FieldTexts() {
     std::map<int, QString> texts;
@@ -193,6 +220,29 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QCOMPARE(QApplication::focusWidget(), Field(1));
   }
 
+  // Captions reach into several fields; a click anywhere in a field's box,
+  // found by Qt from the point alone, must still land in the field.
+  void aClickAnywhereInAFieldLandsInIt() {
+    QStringList missed;
+    for (int n = 1; n <= 44; ++n) {
+      QLineEdit* field = Field(n);
+      const QRect box = field->rect();
+      for (const QPoint point : {QPoint(2, box.height() / 2), box.center(),
+                                 QPoint(box.width() - 3, box.height() / 2),
+                                 QPoint(box.width() / 4, 2), QPoint(box.width() / 3, box.height() - 3)}) {
+        Field(n == 1 ? 2 : 1)->setFocus();
+        QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, field->mapTo(window_, point));
+        if (QApplication::focusWidget() != field) {
+          missed << QStringLiteral("Text%1 at %2,%3").arg(n).arg(point.x()).arg(point.y());
+        }
+      }
+    }
+    QVERIFY2(missed.isEmpty(), qPrintable(missed.join(", ")));
+    for (int n = 1; n <= 14; ++n) {
+      QCOMPARE(window_->childAt(Button(n)->geometry().center()), Button(n));
+    }
+  }
+
   void tabsThroughFieldsAndButtonsInSheetOrder() {
     QStringList expected;
     for (int n = 1; n <= 22; ++n) expected << QStringLiteral("Text%1").arg(n);
@@ -235,44 +285,80 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QCOMPARE(window_->sheet().Text(26), std::string("Tiefgang \xc3\xa4"));
   }
 
+  // Each button pressed as a person would: clicked where it shows, or with
+  // the focus on it, Enter or Space. Written fields show their first digit.
   void eachButtonChangesExactlyItsOutputs_data() {
     QTest::addColumn<int>("command");
     QTest::addColumn<QList<int>>("outputs");
     QTest::addColumn<int>("notices");
-    QTest::newRow("Command1") << 1 << QList<int>{3, 5} << 0;
-    QTest::newRow("Command2") << 2 << QList<int>{8, 9} << 0;
-    QTest::newRow("Command3") << 3 << QList<int>{10} << 0;
-    QTest::newRow("Command4") << 4 << QList<int>{14} << 0;
-    QTest::newRow("Command5") << 5 << QList<int>{15, 16} << 2;
-    QTest::newRow("Command6") << 6 << QList<int>{19} << 1;
-    QTest::newRow("Command7") << 7 << QList<int>{21, 22} << 1;
-    QTest::newRow("Command8") << 8 << QList<int>{23, 24, 25} << 0;
-    QTest::newRow("Command9") << 9 << QList<int>{32} << 1;
-    QTest::newRow("Command10") << 10 << QList<int>{33, 40} << 1;
-    QTest::newRow("Command11") << 11 << QList<int>{43} << 0;
-    QTest::newRow("Command12") << 12 << QList<int>{42} << 1;
-    QTest::newRow("Command13") << 13 << QList<int>{41} << 1;
+    QTest::addColumn<Press>("press");
     QList<int> all;
     for (int n = 1; n <= 44; ++n) all << n;
-    QTest::newRow("Command14") << 14 << all << 0;
+    const std::vector<std::tuple<int, QList<int>, int>> buttons{
+        {1, {3, 5}, 0},  {2, {8, 9}, 0},   {3, {10}, 0},         {4, {14}, 0},   {5, {15, 16}, 2},
+        {6, {19}, 1},    {7, {21, 22}, 1}, {8, {23, 24, 25}, 0}, {9, {32}, 1},   {10, {33, 40}, 1},
+        {11, {43}, 0},   {12, {42}, 1},    {13, {41}, 1},        {14, all, 0}};
+    for (const auto& [command, outputs, notices] : buttons) {
+      for (const auto& [press, how] : {std::pair{Press::kClick, "click"},
+                                       std::pair{Press::kEnter, "Enter"},
+                                       std::pair{Press::kSpace, "Space"}}) {
+        QTest::addRow("Command%d %s", command, how) << command << outputs << notices << press;
+      }
+    }
   }
   void eachButtonChangesExactlyItsOutputs() {
     QFETCH(int, command);
     QFETCH(QList<int>, outputs);
     QFETCH(int, notices);
+    QFETCH(Press, press);
     // Every field holds n + 0.5, so that every output differs from its input.
     for (int n = 1; n <= 44; ++n) Type(n, QStringLiteral("%1.5").arg(n));
     const auto before = FieldTexts();
     boxes().Expect(notices);
 
-    QTest::mouseClick(Button(command), Qt::LeftButton);
+    Push(*Button(command), press);
 
     QCOMPARE(static_cast<int>(boxes().seen().size()), notices);
     const std::set<int> changed(outputs.begin(), outputs.end());
     for (int n = 1; n <= 44; ++n) {
       QCOMPARE(Field(n)->text() != before.at(n), changed.count(n) == 1);
       QCOMPARE(Field(n)->text().toStdString(), window_->sheet().Text(n));
+      if (changed.count(n) == 1) QCOMPARE(Field(n)->cursorPosition(), 0);
     }
+  }
+
+  // Results longer than their field: what shows is the start of the number.
+  void longResultsShowTheirFirstDigits_data() {
+    QTest::addColumn<Typed>("typed");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("notices");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("cargo") << Typed{{22, "20740.4154536585"}, {44, "5000"}} << 10 << 1 << 40
+                           << "15740.4154536585";
+    QTest::newRow("trim") << Typed{{5, "7.08"}, {9, "8.03"}} << 8 << 0 << 25
+                          << "0.949999999999999";
+  }
+  void longResultsShowTheirFirstDigits() {
+    QFETCH(Typed, typed);
+    QFETCH(int, command);
+    QFETCH(int, notices);
+    QFETCH(int, result);
+    QFETCH(QString, text);
+    for (auto figure = typed.begin(); figure != typed.end(); ++figure) {
+      Type(figure.key(), figure.value());
+    }
+    boxes().Expect(notices);
+
+    Push(*Button(command), Press::kClick);
+
+    QLineEdit* field = Field(result);
+    QCOMPARE(field->text(), text);
+    QVERIFY(field->fontMetrics().horizontalAdvance(text) > field->contentsRect().width());
+    field->repaint();  // the scroll offset is settled when the field is drawn
+    QCOMPARE(field->cursorPosition(), 0);
+    const QRect caret = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    QVERIFY(field->contentsRect().contains(caret.center()));
   }
 
   void noticesComeInOrderAndFieldsChangeAfterTheLast() {
@@ -326,6 +412,41 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QCOMPARE(box.buttons, QStringList{"OK"});
     QCOMPARE(box.default_button, QStringLiteral("OK"));
     QCOMPARE(Field(32)->text(), QStringLiteral("20"));
+  }
+
+  // A notice keeps to one line up to the screen's width, and a short one
+  // still leaves the frame room for the whole title.
+  void noticeKeepsToOneLineAndItsTitleShows_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("cargo formula") << QString() << true;
+    QTest::newRow("fault") << QStringLiteral("Overflow.") << true;
+    QTest::newRow("beyond the screen")
+        << QStringLiteral("Draft ").repeated(300).trimmed() << false;
+  }
+  void noticeKeepsToOneLineAndItsTitleShows() {
+    QFETCH(QString, text);
+    QFETCH(bool, fits);
+    int lines = 0;
+    bool title_fits = false;
+    bool within_screen = false;
+    boxes().Expect(1, Dismissal::kOkButton, [&](QDialog& dialog) {
+      auto& box = static_cast<ui::NoticeBox&>(dialog);
+      auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+      lines = label->height() / label->fontMetrics().lineSpacing();
+      title_fits = box.width() >= box.TitleWidth();
+      within_screen = box.frameGeometry().width() <=
+                      box.screen()->availableGeometry().width() - 2 * ui::NoticeBox::kScreenMargin;
+    });
+    if (text.isEmpty()) {
+      Push(*Button(10), Press::kClick);
+    } else {
+      ui::ShowNoticeBox(window_, text);
+    }
+    QCOMPARE(boxes().seen().size(), std::size_t{1});
+    QVERIFY(title_fits);
+    QVERIFY(within_screen);
+    QVERIFY2(fits ? lines == 1 : lines > 1, qPrintable(QString::number(lines)));
   }
 
   void faultIsReportedAndEarlierWritesStay() {

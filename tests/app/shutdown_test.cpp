@@ -1,0 +1,97 @@
+// The program's own start-up in a child process, ended by the signals that a
+// logout, a closed terminal, Ctrl+C or `kill` send.
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+
+#include "app/start_up.h"
+
+namespace {
+
+constexpr QPoint kMovedTo(210, 140);
+const QString kChild = QStringLiteral("--child");
+
+void Touch(const QString& path) {
+  QFile file(path);
+  static_cast<void>(file.open(QIODevice::WriteOnly));
+}
+
+// The child: started as main() starts the program, then moved by its user,
+// with or without the About box open; a file tells the parent it is ready.
+int RunChild(int argc, char** argv) {
+  QApplication application(argc, argv);
+  const QStringList arguments = QApplication::arguments();
+  const QString ready = arguments.at(2);
+  const bool about = arguments.contains(QStringLiteral("--about"));
+  app::StartUp();
+  QTimer::singleShot(100, [&] {
+    QWidget* window = QApplication::activeWindow();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->objectName() == QStringLiteral("frmMain")) window = top;
+    }
+    window->move(kMovedTo);
+    QTimer::singleShot(50, [&] { Touch(ready); });
+    if (about) window->findChild<QAction*>(QStringLiteral("mnuHelpAbout"))->trigger();
+  });
+  return QApplication::exec();
+}
+
+}  // namespace
+
+class ShutdownTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void signalClosesDownLikeTheCloseBox_data() {
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("about");
+    QTest::newRow("SIGTERM") << SIGTERM << false;
+    QTest::newRow("SIGHUP") << SIGHUP << false;
+    QTest::newRow("SIGINT") << SIGINT << false;
+    QTest::newRow("SIGTERM, About box open") << SIGTERM << true;
+  }
+  void signalClosesDownLikeTheCloseBox() {
+    QFETCH(int, signal);
+    QFETCH(bool, about);
+    const QTemporaryDir config;
+    QVERIFY(config.isValid());
+    const QString ready = config.filePath(QStringLiteral("ready"));
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QStringList arguments{kChild, ready};
+    if (about) arguments << QStringLiteral("--about");
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    QVERIFY(child.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ready), 20000);
+
+    QCOMPARE(::kill(static_cast<pid_t>(child.processId()), signal), 0);
+
+    QVERIFY(child.waitForFinished(20000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    QSettings store(config.filePath(QStringLiteral("Draft Survey.conf")), QSettings::IniFormat);
+    QCOMPARE(store.value(QStringLiteral("Settings/MainLeft")).toString(),
+             QString::number(kMovedTo.x() * 15));
+    QCOMPARE(store.value(QStringLiteral("Settings/MainTop")).toString(),
+             QString::number(kMovedTo.y() * 15));
+  }
+};
+
+int main(int argc, char** argv) {
+  if (argc >= 3 && QString::fromLocal8Bit(argv[1]) == kChild) return RunChild(argc, argv);
+  QCoreApplication application(argc, argv);
+  ShutdownTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "shutdown_test.moc"
