@@ -4,7 +4,7 @@
 PRESET ?= default
 BUILD := build/$(PRESET)
 
-.PHONY: run test build asan bench fuzz package screenshot windows windows-package clean
+.PHONY: run test build asan bench fuzz package screenshot windows windows-package windows-screenshot clean
 
 run:
 	@scripts/install-deps build
@@ -63,9 +63,20 @@ windows:
 	  cmake --preset windows-cross >/dev/null && cmake --build --preset windows-cross
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows-cross
 
-# The Windows ZIP and installer (build/windows-cross/DraftSurvey-*-win64.*).
+# The Windows ZIP and installer (build/windows-cross/DraftSurvey-*-win64*),
+# and the packaged program run under Wine as a person would use it.
 windows-package: windows
 	cd build/windows-cross && cpack -G "ZIP;NSIS"
+	scripts/test-windows-package build/windows-cross/DraftSurvey-1.1.0-win64.zip
+
+# The README's picture of the Windows build, from the packaged program.
+windows-screenshot: windows-package
+	@scripts/install-deps screenshot
+	rm -rf build/windows-cross/unpacked && mkdir -p build/windows-cross/unpacked
+	cd build/windows-cross/unpacked && unzip -q ../DraftSurvey-1.1.0-win64.zip
+	WINEPREFIX=$(CURDIR)/build/windows-cross/wineprefix scripts/take-screenshot \
+	  "scripts/wine-run build/windows-cross/unpacked/DraftSurvey-1.1.0-win64/bin/draftsurvey.exe" \
+	  docs/worksheet-windows.png
 
 clean:
 	rm -rf build

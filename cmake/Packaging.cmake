@@ -1,6 +1,8 @@
-# The Debian package: the program stripped, its desktop entry and icon, and
-# under /usr/share/doc/draftsurvey the machine-readable copyright file (the
-# program's MIT licence and the bundled fonts' SIL OFL) and the changelog.
+# The packages. On Linux a Debian package: the program stripped, its desktop
+# entry, icon and manual page, and under /usr/share/doc/draftsurvey the
+# machine-readable copyright file (the program's MIT licence and the bundled
+# fonts' SIL OFL) and the changelog. On Windows a ZIP and an installer: the
+# program with the DLLs and plugins it uses, and the licences.
 set(CPACK_PACKAGE_NAME draftsurvey)
 set(CPACK_PACKAGE_VENDOR "Draft Survey developers")
 set(CPACK_PACKAGE_CONTACT "Draft Survey developers <developers@draftsurvey.example.org>")
@@ -11,6 +13,11 @@ marks and the ship's hydrostatic particulars to the weight of the cargo on
 board, one button per step.")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackage.cmake)
+  return()
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

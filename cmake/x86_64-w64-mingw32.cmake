@@ -1,20 +1,15 @@
-# Cross-compiles the toolkit-free parts for 64-bit Windows with mingw-w64.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+# Cross-compiles the program and its tests for 64-bit Windows with
+# mingw-w64, against the Qt that scripts/build-qt-windows builds; its
+# prefix comes in as DRAFTSURVEY_QT_WINDOWS.
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-compilers.cmake)
 
-# The posix flavour: its libstdc++ has std::thread and std::mutex, which GoogleTest needs.
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Self-contained programs, so Wine needs no MinGW runtime DLLs beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+if(DRAFTSURVEY_QT_WINDOWS)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${DRAFTSURVEY_QT_WINDOWS})
+  list(APPEND CMAKE_PREFIX_PATH ${DRAFTSURVEY_QT_WINDOWS})
+  # moc, rcc and uic come from the host's Qt, which is of the same version.
+  set(QT_HOST_PATH /usr)
+  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()
 
 # Tests run under Wine, in a prefix of their own inside the build folder.
 set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run")

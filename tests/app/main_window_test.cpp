@@ -16,7 +16,12 @@
 #include <QTest>
 #include <functional>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <QScopeGuard>
+#include <array>
+#else
 #include <sys/stat.h>
 #endif
 
@@ -344,6 +349,29 @@ class MainWindowTest : public testing_support::GuiTestCase {
                                 {"MainWidth", QString::number(shown.width() * 15)},
                                 {"MainHeight", QString::number(shown.height() * 15)}}));
   }
+
+#ifdef Q_OS_WIN
+  // The real per-user store, where the README says: the key
+  // HKEY_CURRENT_USER\\Software\\Draft Survey, section Settings.
+  void storesThePlacementUnderTheDocumentedKey() {
+    const auto remove = qScopeGuard([] {
+      QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat)
+          .remove(QStringLiteral("Draft Survey"));
+    });
+    QPointer<app::MainWindow> window = new app::MainWindow;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->move(150, 120);
+    const int left = window->frameGeometry().x() * 15;
+    Close(window);
+    std::array<wchar_t, 64> text{};
+    DWORD size = sizeof(text);
+    QCOMPARE(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Draft Survey\\Settings", L"MainLeft",
+                          RRF_RT_REG_SZ, nullptr, text.data(), &size),
+             ERROR_SUCCESS);
+    QCOMPARE(QString::fromWCharArray(text.data()), QString::number(left));
+  }
+#endif
 
   void closingClosesTheWorksheetFirstThenSaves() {
     auto window = Start();

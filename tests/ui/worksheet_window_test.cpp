@@ -17,6 +17,10 @@
 #include <tuple>
 #include <utility>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #include "calc/number_text.h"
 #include "tests/support/gui_test_case.h"
 #include "ui/control.h"
@@ -78,6 +82,18 @@ Layout LayOut(const QFont& font, int width, const QString& text) {
         glyphs.translated(line.x() + line.naturalTextRect().x(), line.y() + line.ascent());
   }
   return result;
+}
+
+// The colour a look shows for a Windows system colour: on Windows the
+// system's own, elsewhere the palette colour that stands for it.
+QColor SystemColour(int index, const QColor& elsewhere) {
+#ifdef Q_OS_WIN
+  const COLORREF rgb = GetSysColor(index);
+  return {GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)};
+#else
+  static_cast<void>(index);
+  return elsewhere;
+#endif
 }
 
 QRect Pixels(int left, int top, int width, int height) {
@@ -543,6 +559,8 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QCOMPARE(Field(5)->font().weight(), QFont::Bold);
   }
 
+  // Elsewhere each system colour stands for a palette role; on Windows the
+  // looks take the exact system colour, whatever the palette says.
   void looksFollowThePalette() {
     QPalette scheme = QApplication::palette();
     scheme.setColor(QPalette::Highlight, QColor(10, 20, 30));
@@ -551,19 +569,24 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     scheme.setColor(QPalette::Link, QColor(0, 100, 100));
     const ScopedPalette palette(scheme);
     QCoreApplication::processEvents();
+    const QColor desktop = SystemColour(1, QColor(0, 100, 100));
+    const QColor active_caption = SystemColour(2, QColor(10, 20, 30));
+    const QColor window = SystemColour(5, QColor(250, 250, 240));
+    const QColor caption_text = SystemColour(9, QColor(200, 210, 220));
+    const QColor highlight = SystemColour(13, QColor(10, 20, 30));
+    const QColor highlight_text = SystemColour(14, QColor(200, 210, 220));
 
     for (const int n : {5, 9, 10, 14, 22, 32}) {
-      QCOMPARE(Field(n)->palette().color(QPalette::Base), QColor(10, 20, 30));
-      QCOMPARE(Field(n)->palette().color(QPalette::Text), QColor(250, 250, 240));
+      QCOMPARE(Field(n)->palette().color(QPalette::Base), active_caption);
+      QCOMPARE(Field(n)->palette().color(QPalette::Text), window);
       QCOMPARE(Field(n)->font().weight(), QFont::Bold);
     }
-    QCOMPARE(Field(40)->palette().color(QPalette::Base), QColor(0, 100, 100));
-    QCOMPARE(Field(40)->palette().color(QPalette::Text), QColor(200, 210, 220));
-    QCOMPARE(Field(43)->palette().color(QPalette::Base), QColor(10, 20, 30));
-    QCOMPARE(Field(43)->palette().color(QPalette::Text), QColor(200, 210, 220));
+    QCOMPARE(Field(40)->palette().color(QPalette::Base), desktop);
+    QCOMPARE(Field(40)->palette().color(QPalette::Text), highlight_text);
+    QCOMPARE(Field(43)->palette().color(QPalette::Base), highlight);
+    QCOMPARE(Field(43)->palette().color(QPalette::Text), caption_text);
     for (const char* legend : {"Label43", "Label44", "Label45"}) {
-      QCOMPARE(window_->findChild<QLabel*>(legend)->palette().color(QPalette::WindowText),
-               QColor(0, 100, 100));
+      QCOMPARE(window_->findChild<QLabel*>(legend)->palette().color(QPalette::WindowText), desktop);
     }
     QCOMPARE(Field(1)->palette().color(QPalette::Base), QColor(250, 250, 240));
     QCOMPARE(Field(1)->font().weight(), QFont::Normal);
