@@ -20,12 +20,13 @@ NoticeBox::NoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon
 }
 
 // Window managers draw titles in a bold face of about the application's
-// size, between the window icon and one to three frame buttons.
+// size, often centred between the window icon on one side and up to three
+// buttons on the other: room for three buttons on each side, and some more.
 int NoticeBox::TitleWidth() const {
   QFont font = QApplication::font("QMdiSubWindowTitleBar");
   font.setBold(true);
-  const int buttons = 4 * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-  return QFontMetrics(font).horizontalAdvance(windowTitle()) + buttons;
+  const int buttons = 8 * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+  return QFontMetrics(font).horizontalAdvance(windowTitle()) * 5 / 4 + buttons;
 }
 
 // QMessageBox sizes itself on every show and layout request; this runs
