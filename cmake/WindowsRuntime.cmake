@@ -54,4 +54,11 @@ if(DRAFTSURVEY_GUI)
   foreach(target IN LISTS qt_styles)
     install(FILES $<TARGET_FILE:${target}> DESTINATION ${CMAKE_INSTALL_BINDIR}/styles)
   endforeach()
+  # The DLLs come with their symbols; the package needs none of them (the
+  # program is stripped as the package is made).
+  install(CODE "
+    file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/*.dll\")
+    foreach(dll IN LISTS dlls)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\" COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()")
 endif()

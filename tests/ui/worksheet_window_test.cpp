@@ -88,6 +88,7 @@ Layout LayOut(const QFont& font, int width, const QString& text) {
 // system's own, elsewhere the palette colour that stands for it.
 QColor SystemColour(int index, const QColor& elsewhere) {
 #ifdef Q_OS_WIN
+  static_cast<void>(elsewhere);
   const COLORREF rgb = GetSysColor(index);
   return {GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)};
 #else
