@@ -110,8 +110,9 @@ QRect Placement::WithinReach(const QRect& frame, const QList<QRect>& screens) {
   reachable.setWidth(std::min(frame.width(), desktop.width()));
   reachable.setHeight(std::min(frame.height(), desktop.height()));
   const QRect title_bar(reachable.topLeft(), QSize(reachable.width(), kTitleBarPixels));
-  const bool grabbable = std::any_of(screens.begin(), screens.end(),
-                                     [&](const QRect& screen) { return screen.intersects(title_bar); });
+  const bool grabbable = std::any_of(screens.begin(), screens.end(), [&](const QRect& screen) {
+    return screen.intersects(title_bar);
+  });
   if (!grabbable) reachable.moveTopLeft(Placement().ToPixels().topLeft());
   return reachable;
 }

@@ -5,12 +5,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
@@ -315,26 +315,33 @@ class MainWindowTest : public testing_support::GuiTestCase {
     QTest::addColumn<Stored>("stored");
     QTest::addColumn<QRect>("shown");
     const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
-    QTest::newRow("larger than the desktop")
-        << Stored{{"MainLeft", "1500"}, {"MainTop", "1500"}, {"MainWidth", "1e20"},
-                  {"MainHeight", "1e20"}}
-        << QRect(100, 100, desktop.width(), desktop.height());
-    QTest::newRow("far out of sight")
-        << Stored{{"MainLeft", "900000"}, {"MainTop", "-900000"}, {"MainWidth", "6000"},
-                  {"MainHeight", "4500"}}
-        << QRect(67, 67, 400, 300);
-    QTest::newRow("title bar above the screen")
-        << Stored{{"MainLeft", "1500"}, {"MainTop", "-450"}, {"MainWidth", "6000"},
-                  {"MainHeight", "4500"}}
-        << QRect(67, 67, 400, 300);
+    QTest::newRow("larger than the desktop") << Stored{{"MainLeft", "1500"},
+                                                       {"MainTop", "1500"},
+                                                       {"MainWidth", "1e20"},
+                                                       {"MainHeight", "1e20"}}
+                                             << QRect(100, 100, desktop.width(), desktop.height());
+    QTest::newRow("far out of sight") << Stored{{"MainLeft", "900000"},
+                                                {"MainTop", "-900000"},
+                                                {"MainWidth", "6000"},
+                                                {"MainHeight", "4500"}}
+                                      << QRect(67, 67, 400, 300);
+    QTest::newRow("title bar above the screen") << Stored{{"MainLeft", "1500"},
+                                                          {"MainTop", "-450"},
+                                                          {"MainWidth", "6000"},
+                                                          {"MainHeight", "4500"}}
+                                                << QRect(67, 67, 400, 300);
     const int low = desktop.bottom() - 4;  // the title bar's top rows show
     QTest::newRow("partly off-screen is kept")
-        << Stored{{"MainLeft", QString::number((desktop.right() - 99) * 15)}, {"MainTop", "1500"},
-                  {"MainWidth", "6000"}, {"MainHeight", "4500"}}
+        << Stored{{"MainLeft", QString::number((desktop.right() - 99) * 15)},
+                  {"MainTop", "1500"},
+                  {"MainWidth", "6000"},
+                  {"MainHeight", "4500"}}
         << QRect(desktop.right() - 99, 100, 400, 300);
     QTest::newRow("title bar edge on screen is kept")
-        << Stored{{"MainLeft", "1500"}, {"MainTop", QString::number(low * 15)},
-                  {"MainWidth", "6000"}, {"MainHeight", "4500"}}
+        << Stored{{"MainLeft", "1500"},
+                  {"MainTop", QString::number(low * 15)},
+                  {"MainWidth", "6000"},
+                  {"MainHeight", "4500"}}
         << QRect(100, low, 400, 300);
   }
   void placementBeyondTheScreensIsBroughtWithinReach() {
@@ -372,6 +379,26 @@ class MainWindowTest : public testing_support::GuiTestCase {
     QCOMPARE(QString::fromWCharArray(text.data()), QString::number(left));
   }
 #endif
+
+  // With two screens side by side, of different heights.
+  void withinReachCountsEveryScreen_data() {
+    QTest::addColumn<QRect>("stored");
+    QTest::addColumn<QRect>("shown");
+    QTest::newRow("on the second screen")
+        << QRect(2500, 100, 600, 400) << QRect(2500, 100, 600, 400);
+    QTest::newRow("wider than one screen")
+        << QRect(100, 100, 3000, 400) << QRect(100, 100, 3000, 400);
+    QTest::newRow("cut to both screens")
+        << QRect(100, 100, 9000, 9000) << QRect(100, 100, 3200, 1080);
+    QTest::newRow("below the shorter screen")
+        << QRect(2500, 1050, 600, 400) << QRect(67, 67, 600, 400);
+  }
+  void withinReachCountsEveryScreen() {
+    QFETCH(QRect, stored);
+    QFETCH(QRect, shown);
+    const QList<QRect> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+    QCOMPARE(app::Placement::WithinReach(stored, screens), shown);
+  }
 
   void closingClosesTheWorksheetFirstThenSaves() {
     auto window = Start();

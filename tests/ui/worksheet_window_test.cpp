@@ -7,9 +7,9 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-#include <QScreen>
 #include <QTextLayout>
 #include <QWindow>
 #include <map>
@@ -131,7 +131,8 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QWindow* window = window_->windowHandle();
     switch (press) {
       case Press::kClick:
-        QTest::mouseClick(window, Qt::LeftButton, {}, button.mapTo(window_, button.rect().center()));
+        QTest::mouseClick(window, Qt::LeftButton, {},
+                          button.mapTo(window_, button.rect().center()));
         return;
       case Press::kEnter:
         button.setFocus();
@@ -244,11 +245,12 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     for (int n = 1; n <= 44; ++n) {
       QLineEdit* field = Field(n);
       const QRect box = field->rect();
-      for (const QPoint point : {QPoint(2, box.height() / 2), box.center(),
-                                 QPoint(box.width() - 3, box.height() / 2),
-                                 QPoint(box.width() / 4, 2), QPoint(box.width() / 3, box.height() - 3)}) {
+      for (const QPoint point :
+           {QPoint(2, box.height() / 2), box.center(), QPoint(box.width() - 3, box.height() / 2),
+            QPoint(box.width() / 4, 2), QPoint(box.width() / 3, box.height() - 3)}) {
         Field(n == 1 ? 2 : 1)->setFocus();
-        QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, field->mapTo(window_, point));
+        QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {},
+                          field->mapTo(window_, point));
         if (QApplication::focusWidget() != field) {
           missed << QStringLiteral("Text%1 at %2,%3").arg(n).arg(point.x()).arg(point.y());
         }
@@ -312,13 +314,13 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QList<int> all;
     for (int n = 1; n <= 44; ++n) all << n;
     const std::vector<std::tuple<int, QList<int>, int>> buttons{
-        {1, {3, 5}, 0},  {2, {8, 9}, 0},   {3, {10}, 0},         {4, {14}, 0},   {5, {15, 16}, 2},
-        {6, {19}, 1},    {7, {21, 22}, 1}, {8, {23, 24, 25}, 0}, {9, {32}, 1},   {10, {33, 40}, 1},
-        {11, {43}, 0},   {12, {42}, 1},    {13, {41}, 1},        {14, all, 0}};
+        {1, {3, 5}, 0}, {2, {8, 9}, 0},   {3, {10}, 0},         {4, {14}, 0}, {5, {15, 16}, 2},
+        {6, {19}, 1},   {7, {21, 22}, 1}, {8, {23, 24, 25}, 0}, {9, {32}, 1}, {10, {33, 40}, 1},
+        {11, {43}, 0},  {12, {42}, 1},    {13, {41}, 1},        {14, all, 0}};
     for (const auto& [command, outputs, notices] : buttons) {
-      for (const auto& [press, how] : {std::pair{Press::kClick, "click"},
-                                       std::pair{Press::kEnter, "Enter"},
-                                       std::pair{Press::kSpace, "Space"}}) {
+      for (const auto& [press, how] :
+           {std::pair{Press::kClick, "click"}, std::pair{Press::kEnter, "Enter"},
+            std::pair{Press::kSpace, "Space"}}) {
         QTest::addRow("Command%d %s", command, how) << command << outputs << notices << press;
       }
     }
@@ -353,8 +355,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QTest::addColumn<QString>("text");
     QTest::newRow("cargo") << Typed{{22, "20740.4154536585"}, {44, "5000"}} << 10 << 1 << 40
                            << "15740.4154536585";
-    QTest::newRow("trim") << Typed{{5, "7.08"}, {9, "8.03"}} << 8 << 0 << 25
-                          << "0.949999999999999";
+    QTest::newRow("trim") << Typed{{5, "7.08"}, {9, "8.03"}} << 8 << 0 << 25 << "0.949999999999999";
   }
   void longResultsShowTheirFirstDigits() {
     QFETCH(Typed, typed);
@@ -438,8 +439,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QTest::addColumn<bool>("fits");
     QTest::newRow("cargo formula") << QString() << true;
     QTest::newRow("fault") << QStringLiteral("Overflow.") << true;
-    QTest::newRow("beyond the screen")
-        << QStringLiteral("Draft ").repeated(300).trimmed() << false;
+    QTest::newRow("beyond the screen") << QStringLiteral("Draft ").repeated(300).trimmed() << false;
   }
   void noticeKeepsToOneLineAndItsTitleShows() {
     QFETCH(QString, text);
