@@ -30,7 +30,12 @@ void GuiTestCase::cleanup() {
   for (QWidget* window : QApplication::topLevelWidgets()) window->deleteLater();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 #ifdef Q_OS_WIN
-  QSettings(kTestKeys, QSettings::NativeFormat).remove(settings_location_.section(u'\\', -1));
+  QSettings tests(kTestKeys, QSettings::NativeFormat);
+  tests.remove(settings_location_.section(u'\\', -1));
+  if (tests.childGroups().isEmpty()) {
+    QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat)
+        .remove(kTestKeys.section(u'\\', -1));
+  }
 #endif
   const auto unexpected = boxes_->unexpected();
   const int outstanding = boxes_->outstanding();
