@@ -57,13 +57,11 @@ QWidget* Create(QWidget& parent, const Control& control) {
 }
 
 // Captions and lines are drawn on the form itself: beneath every field and
-// button, even where a box reaches into one, and clicks pass through them.
+// button, even where a box reaches into one. Neither takes a click.
 void LayBeneath(const std::vector<QWidget*>& widgets, std::span<const Control> table) {
   for (std::size_t i = table.size(); i-- > 0;) {
     const auto kind = table[i].kind;
-    if (kind != Control::Kind::kCaption && kind != Control::Kind::kLine) continue;
-    widgets[i]->lower();
-    widgets[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (kind == Control::Kind::kCaption || kind == Control::Kind::kLine) widgets[i]->lower();
   }
 }
 

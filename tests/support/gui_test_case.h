@@ -20,8 +20,7 @@ class GuiTestCase : public QObject {
 
  protected:
   [[nodiscard]] ModalBoxes& boxes() { return *boxes_; }
-  [[nodiscard]] QString settingsDirectory() const { return settings_->path(); }
-  // A settings store of the test's own: a file in settingsDirectory(), or
+  // A settings store of the test's own: a file in a temporary folder, or
   // on Windows a registry key that is removed after the test.
   [[nodiscard]] QString settingsLocation() const { return settings_location_; }
 
