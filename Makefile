@@ -40,13 +40,19 @@ fuzz:
 	build/fuzz/fuzz/fuzz_worksheet -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 	  build/fuzz/corpus fuzz/seeds
 
-# A Debian package (build/app/*.deb), checked by lintian: any error fails.
+# A Debian package (build/package/*.deb), built with the hardening flags of
+# Debian's own packages; its metainfo checked by appstreamcli, the package
+# by lintian at its most pedantic: any tag fails.
+package: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
 package:
 	@scripts/install-deps build package
-	cmake --preset app >/dev/null
-	cmake --build --preset app --target draftsurvey
-	cd build/app && cpack -G DEB
-	scripts/lint-package build/app/draftsurvey_*.deb
+	cmake --preset package >/dev/null \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build --preset package --target draftsurvey
+	cd build/package && cpack -G DEB
+	appstreamcli validate --no-net --pedantic build/package/packaging/*.metainfo.xml
+	lintian -I --pedantic --fail-on error,warning,info,pedantic build/package/draftsurvey_*.deb
 
 # The README's picture of a worked survey, from the real program.
 screenshot:
@@ -63,19 +69,20 @@ windows:
 	  cmake --preset windows-cross >/dev/null && cmake --build --preset windows-cross
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows-cross
 
-# The Windows ZIP and installer (build/windows-cross/DraftSurvey-*-win64*),
-# and the packaged program run under Wine as a person would use it.
+# The Windows ZIP and 64-bit installer (build/windows-cross/DraftSurvey-*-win64*),
+# each taken down a user's road under Wine (scripts/test-windows-package).
 windows-package: windows
-	cd build/windows-cross && cpack -G "ZIP;NSIS"
-	scripts/test-windows-package build/windows-cross/DraftSurvey-1.1.0-win64.zip
+	cd build/windows-cross && rm -f DraftSurvey-*-win64.* && cpack -G "ZIP;NSIS"
+	scripts/test-windows-package build/windows-cross/DraftSurvey-*-win64.zip \
+	  build/windows-cross/DraftSurvey-*-win64.exe
 
 # The README's picture of the Windows build, from the packaged program.
 windows-screenshot: windows-package
 	@scripts/install-deps screenshot
 	rm -rf build/windows-cross/unpacked && mkdir -p build/windows-cross/unpacked
-	cd build/windows-cross/unpacked && unzip -q ../DraftSurvey-1.1.0-win64.zip
+	cd build/windows-cross/unpacked && unzip -q ../DraftSurvey-*-win64.zip
 	WINEPREFIX=$(CURDIR)/build/windows-cross/wineprefix scripts/take-screenshot \
-	  "scripts/wine-run build/windows-cross/unpacked/DraftSurvey-1.1.0-win64/bin/draftsurvey.exe" \
+	  "scripts/wine-run $$(echo build/windows-cross/unpacked/DraftSurvey-*-win64/bin/draftsurvey.exe)" \
 	  docs/worksheet-windows.png
 
 clean:

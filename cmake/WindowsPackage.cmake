@@ -1,15 +1,31 @@
-# The Windows ZIP and NSIS installer, DraftSurvey-<version>-win64: bin/ holds
-# draftsurvey.exe with the DLLs and plugins that WindowsRuntime.cmake
-# installs; licenses/ the program's, the fonts' and Qt's licences. The
-# installer adds a Start menu entry and an uninstaller.
+# The Windows ZIP and the 64-bit NSIS installer, DraftSurvey-<version>-win64:
+# bin/ holds draftsurvey.exe with the DLLs and plugins that
+# WindowsRuntime.cmake installs; licenses/ the program's, the fonts' and
+# Qt's licences. The installer puts them under the 64-bit Program Files,
+# adds a Start-menu shortcut and an Apps & features entry, and its
+# uninstaller takes all three away again. What the program itself stored
+# for the user (its placement under HKEY_CURRENT_USER) stays, as with most
+# Windows programs.
 set(CPACK_GENERATOR "ZIP;NSIS")
 set(CPACK_PACKAGE_FILE_NAME DraftSurvey-${PROJECT_VERSION}-win64)
-set(CPACK_PACKAGE_INSTALL_DIRECTORY "Draft Survey")
-set(CPACK_PACKAGE_EXECUTABLES draftsurvey "Draft Survey")
-set(CPACK_NSIS_DISPLAY_NAME "Draft Survey ${PROJECT_VERSION}")
-set(CPACK_NSIS_PACKAGE_NAME "Draft Survey")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "${DRAFTSURVEY_TITLE}")
+# One Apps entry whatever the version, so that a newer installer replaces it.
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "${DRAFTSURVEY_TITLE}")
+set(CPACK_PACKAGE_EXECUTABLES draftsurvey "${DRAFTSURVEY_TITLE}")
+set(CPACK_NSIS_DISPLAY_NAME "${DRAFTSURVEY_TITLE}")
+set(CPACK_NSIS_PACKAGE_NAME "${DRAFTSURVEY_TITLE}")
 set(CPACK_NSIS_INSTALLED_ICON_NAME bin\\\\draftsurvey.exe)
+set(CPACK_NSIS_MUI_ICON ${DRAFTSURVEY_ICO})
+set(CPACK_NSIS_MUI_UNIICON ${DRAFTSURVEY_ICO})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# A 64-bit installer, from Debian's amd64-unicode stubs, for the 64-bit
+# Program Files and registry view.
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# CPack's entry has no size; Apps & features shows this one (in KiB).
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
+  SectionGetSize 0 $0
+  WriteRegDWORD SHCTX 'Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}' 'EstimatedSize' $0")
 
 set(licenses licenses)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${licenses} RENAME LICENSE.txt)
