@@ -59,6 +59,9 @@ void MainWindow::ShowWorksheet() {
     worksheet_ = new ui::WorksheetWindow;
     TrackLoaded(worksheet_);
   }
+  // Brought back from the task bar too: left minimised, it would take the
+  // keys typed next into a field nobody can see.
+  worksheet_->setWindowState(worksheet_->windowState() & ~Qt::WindowMinimized);
   worksheet_->show();
   worksheet_->raise();
   worksheet_->activateWindow();

@@ -1,16 +1,15 @@
 #include "ui/form.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QString>
 #include <algorithm>
 #include <cassert>
 #include <charconv>
-#include <limits>
 #include <utility>
 
 #include "ui/line_widget.h"
 #include "ui/look.h"
+#include "ui/sheet_field.h"
 #include "ui/wrapping_button.h"
 
 namespace ui {
@@ -31,11 +30,7 @@ QPoint PixelPoint(int x, int y) {
 
 QWidget* Create(QWidget& parent, const Control& control) {
   switch (control.kind) {
-    case Control::Kind::kField: {
-      auto* field = new QLineEdit(&parent);
-      field->setMaxLength(std::numeric_limits<int>::max());  // no length limit
-      return field;
-    }
+    case Control::Kind::kField: return new SheetField(&parent);
     case Control::Kind::kCaption: {
       auto* caption = new QLabel(ToQString(control.text), &parent);
       caption->setTextFormat(Qt::PlainText);

@@ -1,22 +1,85 @@
 #include "ui/notice_box.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QLabel>
-#include <QLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 #include <algorithm>
 
 #include "ui/application_title.h"
 
 namespace ui {
+namespace {
+
+constexpr Qt::WindowFlags kFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                   Qt::MSWindowsFixedSizeDialogHint;
+
+// Screen readers announce a QMessageBox as an alert; a notice is one too.
+QAccessibleInterface* AlertFactory(const QString& class_name, QObject* object) {
+  if (class_name == QLatin1String(NoticeBox::staticMetaObject.className()) && object->isWidgetType()) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
+  }
+  return nullptr;
+}
+
+// The style's picture for a message box icon, at its message-box size.
+QPixmap StandardPixmap(const QStyle& style, QMessageBox::Icon icon, const QWidget* widget) {
+  QStyle::StandardPixmap pixmap = QStyle::SP_MessageBoxInformation;
+  switch (icon) {
+    case QMessageBox::NoIcon: return {};
+    case QMessageBox::Information: pixmap = QStyle::SP_MessageBoxInformation; break;
+    case QMessageBox::Warning: pixmap = QStyle::SP_MessageBoxWarning; break;
+    case QMessageBox::Critical: pixmap = QStyle::SP_MessageBoxCritical; break;
+    case QMessageBox::Question: pixmap = QStyle::SP_MessageBoxQuestion; break;
+  }
+  const int size = style.pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, widget);
+  return style.standardIcon(pixmap, nullptr, widget).pixmap(QSize(size, size));
+}
+
+}  // namespace
 
 NoticeBox::NoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon)
-    : QMessageBox(icon, QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok, owner) {
-  setTextFormat(Qt::PlainText);
-  setDefaultButton(QMessageBox::Ok);
-  setEscapeButton(QMessageBox::Ok);
+    : QDialog(owner, kFrame), text_(new QLabel(text, this)), icon_(icon) {
+  static const bool kFactoryInstalled = (QAccessible::installFactory(&AlertFactory), true);
+  static_cast<void>(kFactoryInstalled);
+
+  setWindowTitle(QString::fromLatin1(kApplicationTitle));
+  setAccessibleDescription(text);
+  text_->setTextFormat(Qt::PlainText);
+  text_->setTextInteractionFlags(Qt::TextInteractionFlags(
+      style()->styleHint(QStyle::SH_MessageBox_TextInteractionFlags, nullptr, this)));
+  text_->setWordWrap(false);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  buttons->setCenterButtons(style()->styleHint(QStyle::SH_MessageBox_CenterButtons, nullptr, this));
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  ok->setDefault(true);
+  ok->setFocus();
+  // Escape and the close box reject the dialog, which is OK's outcome too.
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+  auto* grid = new QGridLayout(this);
+  if (icon != QMessageBox::NoIcon) {
+    auto* picture = new QLabel(this);
+    picture->setPixmap(StandardPixmap(*style(), icon, this));
+    picture->setAlignment(Qt::AlignTop);
+    grid->addWidget(picture, 0, 0);
+  }
+  grid->addWidget(text_, 0, 1);
+  grid->addWidget(buttons, 1, 0, 1, 2);
+  grid->setSizeConstraint(QLayout::SetNoConstraint);
+}
+
+QString NoticeBox::text() const {
+  return text_->text();
 }
 
 // Window managers draw titles in a bold face of about the application's
@@ -29,36 +92,34 @@ int NoticeBox::TitleWidth() const {
   return QFontMetrics(font).horizontalAdvance(windowTitle()) * 5 / 4 + buttons;
 }
 
-// QMessageBox sizes itself on every show and layout request; this runs
-// after it each time and puts the one-line size in place.
-bool NoticeBox::event(QEvent* event) {
-  const bool handled = QMessageBox::event(event);
-  if (event->type() == QEvent::LayoutRequest) FitToText();
-  return handled;
-}
-
+// Sized before it is first placed, from the text, the icon and the screen
+// alone: the frame of a window not yet shown is not known on every
+// platform, so the owner's frame stands for it.
 void NoticeBox::showEvent(QShowEvent* event) {
-  QMessageBox::showEvent(event);
   FitToText();
+  QDialog::showEvent(event);
+  QAccessibleEvent alert(this, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
 }
 
 void NoticeBox::FitToText() {
-  auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-  if (!isVisible() || label == nullptr || layout() == nullptr) return;
-  const int frame = frameGeometry().width() - geometry().width();
-  const int room = screen()->availableGeometry().width() - 2 * kScreenMargin - frame;
-  label->setWordWrap(false);
-  layout()->activate();
+  const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+  const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+  const QWindow* owner_window = owner != nullptr ? owner->windowHandle() : nullptr;
+  const QMargins frame = owner_window != nullptr ? owner_window->frameMargins() : QMargins();
+  const int room = screen->availableGeometry().width() - 2 * kScreenMargin - frame.left() -
+                   frame.right();
+  text_->setWordWrap(false);
+  layout()->invalidate();
   int width = std::max(layout()->totalMinimumSize().width(), TitleWidth());
   if (width > room) {
-    label->setWordWrap(true);
+    text_->setWordWrap(true);
+    layout()->invalidate();
     width = room;
   }
-  layout()->activate();
   const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width)
                                                    : layout()->totalMinimumSize().height();
   setFixedSize(width, height);
-  QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
 }
 
 void ShowNoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon) {

@@ -1,22 +1,32 @@
 #pragma once
 
+#include <QDialog>
 #include <QMessageBox>
 #include <QString>
 
+class QLabel;
+class QShowEvent;
 class QWidget;
 
 namespace ui {
 
-// A message box titled with the application title, with one OK button that
-// Enter, Escape and the close box all press. Unlike a plain QMessageBox,
-// which wraps text beyond about 500 pixels, it keeps its text on one line
-// up to the width of the screen (less a margin) and is always wide enough
-// for the window frame to show its whole title.
-class NoticeBox : public QMessageBox {
+// A notice: one text, titled with the application title, with one OK
+// button that Enter, Escape and the close box all press; screen readers
+// meet it as an alert. A dialog of its own rather than a QMessageBox,
+// which wraps its text beyond about 500 pixels and sizes itself again at
+// every layout request: this one keeps its text on one line up to the
+// width of the screen (less a margin), is always wide enough for the
+// window frame to show its whole title, and its size depends only on its
+// text, its icon and the screen.
+class NoticeBox : public QDialog {
   Q_OBJECT
 
  public:
   NoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon);
+
+  [[nodiscard]] QString text() const;
+  [[nodiscard]] QMessageBox::Icon icon() const { return icon_; }
+  [[nodiscard]] QLabel& textLabel() const { return *text_; }
 
   // Room kept free between the box and each side of the screen.
   static constexpr int kScreenMargin = 32;
@@ -25,11 +35,13 @@ class NoticeBox : public QMessageBox {
   [[nodiscard]] int TitleWidth() const;
 
  protected:
-  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
   void FitToText();
+
+  QLabel* text_;
+  QMessageBox::Icon icon_;
 };
 
 // Shows a NoticeBox, modal, and returns once it has been dismissed.

@@ -413,15 +413,39 @@ class MainWindowTest : public testing_support::GuiTestCase {
     QCOMPARE(Stored_().size(), 4);
   }
 
+  // The menu brings the one worksheet back with its figures, shown and
+  // active, however it was left: open, minimised, or behind the main window.
+  void menuTwiceShowsTheSameWorksheetWithItsFigures_data() {
+    QTest::addColumn<Qt::WindowState>("left");
+    QTest::newRow("open") << Qt::WindowNoState;
+    QTest::newRow("minimised") << Qt::WindowMinimized;
+    QTest::newRow("behind the main window") << Qt::WindowActive;
+  }
   void menuTwiceShowsTheSameWorksheetWithItsFigures() {
+    QFETCH(Qt::WindowState, left);
     auto window = Start();
     QPointer<ui::WorksheetWindow> first = OpenWorksheet(*window);
     QTest::keyClicks(first->findChild<QLineEdit*>("Text2"), "7.11");
-    ui::WorksheetWindow* second = OpenWorksheet(*window);
-    QCOMPARE(second, first.data());
-    QCOMPARE(second->findChild<QLineEdit*>("Text2")->text(), QStringLiteral("7.11"));
-    QVERIFY(second->parentWidget() == nullptr);
-    QVERIFY(!second->isModal());
+    if (left == Qt::WindowMinimized) {
+      first->showMinimized();
+      QTRY_VERIFY(first->isMinimized());
+    }
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+
+    QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_S);
+
+    QTRY_VERIFY(first->isActiveWindow());
+    QVERIFY(!first->isMinimized());
+    QVERIFY(first->isVisible());
+    QCOMPARE(first->findChild<QLineEdit*>("Text2")->text(), QStringLiteral("7.11"));
+    QVERIFY(first->parentWidget() == nullptr);
+    QVERIFY(!first->isModal());
+    int sheets = 0;
+    for (QWidget* top : QApplication::topLevelWidgets()) sheets += top->objectName() == "frmDraftSurvey";
+    QCOMPARE(sheets, 1);
   }
 
   void menuAfterCloseShowsAFreshWorksheet() {

@@ -3,10 +3,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
+
+#include "ui/notice_box.h"
 
 namespace testing_support {
 
@@ -70,11 +72,15 @@ SeenBox ModalBoxes::Describe(QDialog& box) {
   SeenBox seen;
   seen.title = box.windowTitle();
   seen.object_name = box.objectName();
-  if (auto* message = qobject_cast<QMessageBox*>(&box)) {
-    seen.text = message->text();
-    seen.icon = message->icon();
-    for (QAbstractButton* button : message->buttons()) seen.buttons << button->text();
-    if (message->defaultButton() != nullptr) seen.default_button = message->defaultButton()->text();
+  if (auto* notice = qobject_cast<ui::NoticeBox*>(&box)) {
+    seen.text = notice->text();
+    seen.icon = notice->icon();
+    for (QAbstractButton* button : box.findChild<QDialogButtonBox*>()->buttons()) {
+      seen.buttons << button->text();
+    }
+    for (auto* button : box.findChildren<QPushButton*>()) {
+      if (button->isDefault()) seen.default_button = button->text();
+    }
   }
   return seen;
 }
@@ -83,8 +89,8 @@ void ModalBoxes::Dismiss(QDialog& box, Dismissal how) {
   switch (how) {
     case Dismissal::kOkButton: {
       QPushButton* ok = nullptr;
-      if (auto* message = qobject_cast<QMessageBox*>(&box)) {
-        ok = qobject_cast<QPushButton*>(message->button(QMessageBox::Ok));
+      if (auto* buttons = box.findChild<QDialogButtonBox*>()) {
+        ok = buttons->button(QDialogButtonBox::Ok);
       }
       if (ok == nullptr) ok = box.findChild<QPushButton*>(QStringLiteral("cmdOK"));
       if (ok != nullptr) {

@@ -22,8 +22,8 @@ void AddDismissalRows();
 // What a modal box showed when it came up.
 struct SeenBox {
   QString title;
-  QString text;  // a message box's text; empty for other dialogs
-  int icon = 0;  // QMessageBox::Icon, 0 for other dialogs
+  QString text;  // a notice's text; empty for other dialogs
+  int icon = 0;  // QMessageBox::Icon of a notice, 0 for other dialogs
   QStringList buttons;
   QString default_button;
   QString object_name;

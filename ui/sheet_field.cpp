@@ -1,0 +1,58 @@
+#include "ui/sheet_field.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <limits>
+
+namespace ui {
+
+SheetField::SheetField(QWidget* parent) : QLineEdit(parent) {
+  setMaxLength(std::numeric_limits<int>::max());  // no length limit
+}
+
+bool SheetField::TypesWithAlt(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
+         !event.text().isEmpty() && event.text().front().isPrint();
+}
+
+// Ignored, the key goes on to the window, as an unused access key does.
+void SheetField::keyPressEvent(QKeyEvent* event) {
+  if (TypesWithAlt(*event)) {
+    event->ignore();
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+void SheetField::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  switch (event->reason()) {
+    case Qt::PopupFocusReason:  // its own context menu: Copy needs the selection
+      return;
+    case Qt::ActiveWindowFocusReason: {
+      const int caret = cursorPosition();
+      const int anchor = !hasSelectedText()             ? caret
+                         : caret == selectionStart() ? selectionEnd()
+                                                     : selectionStart();
+      kept_ = Kept{anchor, caret};
+      setCursorPosition(0);  // scrolls back to the start
+      return;
+    }
+    default:
+      kept_.reset();
+      setCursorPosition(0);  // scrolls back to the start
+      return;
+  }
+}
+
+void SheetField::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  if (event->reason() == Qt::ActiveWindowFocusReason && kept_) {
+    setCursorPosition(kept_->anchor);
+    cursorForward(true, kept_->caret - kept_->anchor);
+  }
+  kept_.reset();
+}
+
+}  // namespace ui

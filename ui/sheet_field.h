@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLineEdit>
+#include <optional>
+
+class QFocusEvent;
+class QKeyEvent;
+
+namespace ui {
+
+// A worksheet field: a line edit without a length limit that keeps its
+// figure from being changed or misread unseen.
+//  - A key pressed with Alt types nothing, as in a native edit box: access
+//    keys elsewhere, or none, must not put a stray "d" or "7" into a figure.
+//    AltGr, which some keyboards need for ordinary characters and which
+//    Windows reports as Ctrl+Alt, still types.
+//  - Without the focus it shows the start of its text, however far the
+//    person scrolled inside it: "2.6503219512" at the tail of
+//    "18492.6503219512" reads as another number. While its window is
+//    merely inactive the caret and selection are kept and come back with
+//    the window, so that typing on after switching windows goes on where
+//    it left off.
+class SheetField : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit SheetField(QWidget* parent = nullptr);
+
+  // Whether a key event is one a field must not turn into text.
+  [[nodiscard]] static bool TypesWithAlt(const QKeyEvent& event);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  // Caret and selection as they were when the window went inactive.
+  struct Kept {
+    int anchor = 0;
+    int caret = 0;
+  };
+  std::optional<Kept> kept_;
+};
+
+}  // namespace ui
