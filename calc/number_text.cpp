@@ -6,11 +6,12 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <optional>
 #include <string_view>
 
 namespace calc {
 namespace {
+
+constexpr int kSignificantDigits = 15;
 
 constexpr bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n';
@@ -128,123 +129,31 @@ double Convert(std::string_view number) {
   return ConvertCompact(compact);
 }
 
-// Most field texts hold a number without blanks inside it. Then the
-// standard parser, which accepts exactly the mantissa and exponent above,
-// reads it in one call. It must stop where the full scan would stop too:
-// not on a blank, which the full scan skips, and not on an exponent letter,
-// whose digits might follow after blanks.
-std::optional<double> ReadWithoutBlanks(std::string_view text) {
-  std::size_t start = 0;
-  if (!text.empty() && IsSign(text[0])) start = 1;
-  if (start == text.size() || !(IsDigit(text[start]) || text[start] == '.')) return std::nullopt;
-  const std::string_view rest = text.substr(start);
-  double value = 0.0;
-  const auto [end, error] =
-      std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
-  if (error == std::errc::invalid_argument) return std::nullopt;
-  if (end != rest.data() + rest.size() && (IsBlank(*end) || *end == 'e' || *end == 'E')) {
-    return std::nullopt;
-  }
-  if (error == std::errc::result_out_of_range) {
-    value = ConvertCompact(rest.substr(0, static_cast<std::size_t>(end - rest.data())));
-  }
-  return text[0] == '-' ? -value : value;
-}
-
 }  // namespace
 
 double NumberFromText(std::string_view text) {
-  if (const auto value = ReadWithoutBlanks(text)) return *value;
   const Scan scan = ScanNumber(text);
   if (!scan.has_digit) return 0.0;
   const double magnitude = Convert(scan.number);
   return scan.negative ? -magnitude : magnitude;
 }
 
-namespace {
-
-constexpr int kDigits = 15;
-constexpr std::string_view kLargestDigits = "179769313486231";  // DBL_MAX cut to 15 digits
-constexpr int kLargestExponent = 308;
-
-// x rounded to 15 significant digits: the digits, trailing zeros dropped,
-// and the decimal exponent of the first one.
-struct Rounded {
-  std::array<char, kDigits> digits{};
-  int count = 0;
-  int exponent = 0;
-  bool negative = false;
-};
-
-Rounded RoundTo15Digits(double x) {
-  std::array<char, 32> buffer;  // NOLINT(cppcoreguidelines-pro-type-member-init): written next
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                    std::chars_format::scientific, kDigits - 1);
-  assert(result.ec == std::errc());
-  // buffer holds [-]d.dddddddddddddde(+|-)dd[d]
-  std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-  Rounded rounded;
-  rounded.negative = text.front() == '-';
-  if (rounded.negative) text.remove_prefix(1);
-  rounded.digits[0] = text[0];
-  std::copy_n(text.begin() + 2, kDigits - 1, rounded.digits.begin() + 1);
-  const std::string_view exponent = text.substr(kDigits + 2);  // past "d." digits and 'e'
-  for (const char digit : exponent.substr(1))
-    rounded.exponent = rounded.exponent * 10 + (digit - '0');
-  if (exponent.front() == '-') rounded.exponent = -rounded.exponent;
-
-  // Rounding up past the largest double would write a text that no longer
-  // reads back as a number; keep the largest 15-digit value below it.
-  const std::string_view digits(rounded.digits.data(), kDigits);
-  if (rounded.exponent == kLargestExponent && digits > kLargestDigits) {
-    std::copy(kLargestDigits.begin(), kLargestDigits.end(), rounded.digits.begin());
-  }
-  rounded.count = kDigits;
-  while (rounded.count > 1 && rounded.digits[static_cast<std::size_t>(rounded.count - 1)] == '0')
-    --rounded.count;
-  return rounded;
-}
-
-}  // namespace
-
 std::string TextFromNumber(double x) {
   assert(std::isfinite(x));
   if (x == 0.0) return "0";  // also for -0.0
-  const Rounded r = RoundTo15Digits(x);
-  const std::string_view digits(r.digits.data(), static_cast<std::size_t>(r.count));
+  // Rounding up past the largest double would write a text that no longer
+  // reads back as a number; the largest 15-digit value below it stands in.
+  constexpr double kLargest = 1.79769313486231e308;
+  if (std::abs(x) > kLargest) x = std::copysign(kLargest, x);
 
+  // "%.15g": 15 significant digits, plain form for exponents -4 to 14,
+  // trailing zeros dropped, at least two exponent digits.
   std::array<char, 32> out;  // NOLINT(cppcoreguidelines-pro-type-member-init): written next
-  char* p = out.data();
-  if (r.negative) *p++ = '-';
-  if (r.exponent >= -4 && r.exponent <= 14) {
-    if (r.exponent < 0) {
-      *p++ = '0';
-      *p++ = '.';
-      p = std::fill_n(p, -r.exponent - 1, '0');
-      p = std::copy(digits.begin(), digits.end(), p);
-    } else {
-      const auto whole = static_cast<std::size_t>(r.exponent) + 1;
-      p = std::copy_n(digits.begin(), std::min(whole, digits.size()), p);
-      if (whole >= digits.size()) {
-        p = std::fill_n(p, whole - digits.size(), '0');
-      } else {
-        *p++ = '.';
-        p = std::copy(digits.begin() + static_cast<std::ptrdiff_t>(whole), digits.end(), p);
-      }
-    }
-  } else {
-    *p++ = digits[0];
-    if (digits.size() > 1) {
-      *p++ = '.';
-      p = std::copy(digits.begin() + 1, digits.end(), p);
-    }
-    *p++ = 'E';
-    *p++ = r.exponent < 0 ? '-' : '+';
-    const int magnitude = r.exponent < 0 ? -r.exponent : r.exponent;
-    if (magnitude < 10) *p++ = '0';
-    p = std::to_chars(p, out.data() + out.size(), magnitude).ptr;
-  }
-  return {out.data(), p};
+  const auto result = std::to_chars(out.data(), out.data() + out.size(), x,
+                                    std::chars_format::general, kSignificantDigits);
+  assert(result.ec == std::errc());
+  std::replace(out.data(), result.ptr, 'e', 'E');
+  return {out.data(), result.ptr};
 }
 
 }  // namespace calc
