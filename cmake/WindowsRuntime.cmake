@@ -2,7 +2,7 @@
 # DLLs and, with the windows built, Qt's DLLs, the platform plugins and the
 # style plugin. Every program is built into one folder with copies of them,
 # where Wine finds them as Windows would; the package installs those that
-# draftsurvey.exe uses next to it.
+# draftsurvey.exe uses next to it (its Qt DLLs: app/CMakeLists.txt).
 set(DRAFTSURVEY_RUNTIME_DIR ${PROJECT_BINARY_DIR}/bin)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${DRAFTSURVEY_RUNTIME_DIR})
 
@@ -18,18 +18,13 @@ endforeach()
 file(COPY ${mingw_runtime} DESTINATION ${DRAFTSURVEY_RUNTIME_DIR})
 
 if(DRAFTSURVEY_GUI)
-  set(qt_dlls Qt6::Core Qt6::Gui Qt6::Widgets)
   set(qt_platforms Qt6::QWindowsIntegrationPlugin)
   set(qt_styles Qt6::QWindowsVistaStylePlugin)
-  # The tests also need Qt Test and the offscreen platform.
-  set(test_dlls Qt6::Test)
+  # The tests also need the offscreen platform.
   set(test_platforms Qt6::QOffscreenIntegrationPlugin Qt6::QMinimalIntegrationPlugin)
 
+  # Plugins are loaded, not linked, so no program's runtime DLLs name them.
   set(copies "")
-  foreach(target IN LISTS qt_dlls test_dlls)
-    list(APPEND copies COMMAND ${CMAKE_COMMAND} -E copy_if_different
-         $<TARGET_FILE:${target}> ${DRAFTSURVEY_RUNTIME_DIR})
-  endforeach()
   foreach(target IN LISTS qt_platforms test_platforms)
     list(APPEND copies COMMAND ${CMAKE_COMMAND} -E copy_if_different
          $<TARGET_FILE:${target}> ${DRAFTSURVEY_RUNTIME_DIR}/platforms/)
@@ -42,12 +37,9 @@ if(DRAFTSURVEY_GUI)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${DRAFTSURVEY_RUNTIME_DIR}/platforms
             ${DRAFTSURVEY_RUNTIME_DIR}/styles
     ${copies}
-    COMMENT "Copying Qt's DLLs and plugins beside the programs")
+    COMMENT "Copying Qt's plugins beside the programs")
 
   install(FILES ${mingw_runtime} DESTINATION ${CMAKE_INSTALL_BINDIR})
-  foreach(target IN LISTS qt_dlls)
-    install(FILES $<TARGET_FILE:${target}> DESTINATION ${CMAKE_INSTALL_BINDIR})
-  endforeach()
   foreach(target IN LISTS qt_platforms)
     install(FILES $<TARGET_FILE:${target}> DESTINATION ${CMAKE_INSTALL_BINDIR}/platforms)
   endforeach()
@@ -62,3 +54,12 @@ if(DRAFTSURVEY_GUI)
       execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\" COMMAND_ERROR_IS_FATAL ANY)
     endforeach()")
 endif()
+
+# Copies the Qt DLLs a program links beside it, where Windows (and Wine)
+# looks for them.
+function(copy_runtime_dlls target)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_RUNTIME_DLLS:${target}>
+            $<TARGET_FILE_DIR:${target}>
+    COMMAND_EXPAND_LISTS)
+endfunction()

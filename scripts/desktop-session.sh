@@ -4,7 +4,7 @@
 #
 #   source "$(dirname "$0")/desktop-session.sh"
 #   start_desktop_session "$0" "$@"     # re-runs the script inside Xvfb
-#   main=$(find_window '^Tolmar Version 1\.1$'); sheet=$(open_worksheet "$main")
+#   main=$(find_window '^Tolmar Version [0-9]+\.[0-9]+$'); sheet=$(open_worksheet "$main")
 #   type_into Text1 7.12; click Command1
 
 start_desktop_session() {  # script arguments...
