@@ -58,7 +58,7 @@ package:
 screenshot:
 	@scripts/install-deps build screenshot
 	cmake --preset app >/dev/null
-	cmake --build --preset app --target draftsurvey
+	cmake --build --preset app --target draftsurvey control_centres
 	scripts/take-screenshot build/app/app/draftsurvey docs/worksheet.png
 
 # Everything built for Windows against a Qt cross-built once into a cache
@@ -72,6 +72,7 @@ windows:
 # The Windows ZIP and 64-bit installer (build/windows-cross/DraftSurvey-*-win64*),
 # each taken down a user's road under Wine (scripts/test-windows-package).
 windows-package: windows
+	cmake --preset app >/dev/null && cmake --build --preset app --target control_centres
 	cd build/windows-cross && rm -f DraftSurvey-*-win64.* && cpack -G "ZIP;NSIS"
 	scripts/test-windows-package build/windows-cross/DraftSurvey-*-win64.zip \
 	  build/windows-cross/DraftSurvey-*-win64.exe

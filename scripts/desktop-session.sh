@@ -42,21 +42,20 @@ open_worksheet() {  # main window id
   echo "$sheet"
 }
 
-# Centres of the worksheet's fields and buttons, in pixels from its top left
-# (Text27 is clicked where its caption's box reaches into it).
-declare -A at=(
-  [Text1]="132 17" [Text2]="132 41" [Text3]="132 65" [Text4]="132 89" [Text6]="132 145"
-  [Text7]="132 169" [Text11]="132 217" [Text12]="476 17" [Text13]="476 41" [Text17]="476 145"
-  [Text18]="476 169" [Text20]="476 229" [Text27]="86 433" [Text28]="476 337" [Text29]="476 361"
-  [Text30]="476 385" [Text31]="476 409" [Text44]="196 484" [Text34]="60 513" [Text35]="60 537"
-  [Text36]="60 561" [Text37]="196 513" [Text38]="196 537" [Text39]="196 561"
-  [Command1]="208 100" [Command2]="208 196" [Command3]="208 288" [Command4]="308 40"
-  [Command5]="308 104" [Command6]="308 172" [Command7]="308 260" [Command8]="208 360"
-  [Command9]="308 348" [Command10]="308 432" [Command11]="480 488" [Command12]="464 528"
-  [Command13]="464 552"
-)
+# Centres of the worksheet's fields and buttons, in pixels from its top left,
+# as the program's own table gives them (ui/control_centres, which the make
+# targets that run these scripts build first).
+declare -A at=()
+load_control_centres() {
+  local tool=${DRAFTSURVEY_CONTROL_CENTRES:-$(dirname "${BASH_SOURCE[0]}")/../build/app/ui/control_centres}
+  [ -x "$tool" ] || { echo "no $tool: build the target control_centres first" >&2; return 1; }
+  local name x y
+  while read -r name x y; do at[$name]="$x $y"; done < <("$tool")
+}
+load_control_centres
 
 click() {  # control name; the worksheet's id is in $sheet
+  [ -n "${at[$1]:-}" ] || { echo "no control named $1" >&2; return 1; }
   # shellcheck disable=SC2086
   xdotool mousemove --window "$sheet" ${at[$1]} click 1
   sleep 0.15
