@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
-#include <QGridLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -66,16 +66,19 @@ NoticeBox::NoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon
   // Escape and the close box reject the dialog, which is OK's outcome too.
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
-  auto* grid = new QGridLayout(this);
+  // The icon beside the text, the text flush left, the button below.
+  auto* message = new QHBoxLayout;
   if (icon != QMessageBox::NoIcon) {
     auto* picture = new QLabel(this);
     picture->setPixmap(StandardPixmap(*style(), icon, this));
     picture->setAlignment(Qt::AlignTop);
-    grid->addWidget(picture, 0, 0);
+    message->addWidget(picture);
   }
-  grid->addWidget(text_, 0, 1);
-  grid->addWidget(buttons, 1, 0, 1, 2);
-  grid->setSizeConstraint(QLayout::SetNoConstraint);
+  message->addWidget(text_, 1);
+  auto* column = new QVBoxLayout(this);
+  column->addLayout(message);
+  column->addWidget(buttons);
+  column->setSizeConstraint(QLayout::SetNoConstraint);
 }
 
 QString NoticeBox::text() const {
