@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
-#include <QBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -67,18 +67,17 @@ NoticeBox::NoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
   // The icon beside the text, the text flush left, the button below.
-  auto* message = new QHBoxLayout;
+  auto* grid = new QGridLayout(this);
   if (icon != QMessageBox::NoIcon) {
     auto* picture = new QLabel(this);
     picture->setPixmap(StandardPixmap(*style(), icon, this));
     picture->setAlignment(Qt::AlignTop);
-    message->addWidget(picture);
+    grid->addWidget(picture, 0, 0);
   }
-  message->addWidget(text_, 1);
-  auto* column = new QVBoxLayout(this);
-  column->addLayout(message);
-  column->addWidget(buttons);
-  column->setSizeConstraint(QLayout::SetNoConstraint);
+  grid->addWidget(text_, 0, 1);
+  grid->setColumnStretch(1, 1);
+  grid->addWidget(buttons, 1, 0, 1, 2);
+  grid->setSizeConstraint(QLayout::SetNoConstraint);
 }
 
 QString NoticeBox::text() const {
