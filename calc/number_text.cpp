@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string_view>
 
 namespace calc {
@@ -129,9 +130,33 @@ double Convert(std::string_view number) {
   return ConvertCompact(compact);
 }
 
+// Most field texts hold a number without blanks inside it. Then the
+// standard parser, which accepts exactly the mantissa and exponent above,
+// reads it in one call. It must stop where the full scan would stop too:
+// not on a blank, which the full scan skips, and not on an exponent letter,
+// whose digits might follow after blanks.
+std::optional<double> ReadWithoutBlanks(std::string_view text) {
+  std::size_t start = 0;
+  if (!text.empty() && IsSign(text[0])) start = 1;
+  if (start == text.size() || !(IsDigit(text[start]) || text[start] == '.')) return std::nullopt;
+  const std::string_view rest = text.substr(start);
+  double value = 0.0;
+  const auto [end, error] =
+      std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
+  if (error == std::errc::invalid_argument) return std::nullopt;
+  if (end != rest.data() + rest.size() && (IsBlank(*end) || *end == 'e' || *end == 'E')) {
+    return std::nullopt;
+  }
+  if (error == std::errc::result_out_of_range) {
+    value = ConvertCompact(rest.substr(0, static_cast<std::size_t>(end - rest.data())));
+  }
+  return text[0] == '-' ? -value : value;
+}
+
 }  // namespace
 
 double NumberFromText(std::string_view text) {
+  if (const auto value = ReadWithoutBlanks(text)) return *value;
   const Scan scan = ScanNumber(text);
   if (!scan.has_digit) return 0.0;
   const double magnitude = Convert(scan.number);

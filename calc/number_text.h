@@ -28,6 +28,12 @@ namespace calc {
 //   ".5"        -> 0.5           "2e"       -> 2
 //   "5."        -> 5             "????"     -> 0
 //   "1E400"     -> +infinity     "1E-400"   -> 0
+//
+// The grammar is stated twice in the code: a scan that skips blanks, and a
+// fast way for a text without blanks, where std::from_chars accepts exactly
+// the mantissa and exponent above. The scan alone reads survey figures at
+// about a quarter of from_chars' speed; with the fast way, reading keeps
+// within 1.25 times of it (bench/calc_bench.cpp).
 double NumberFromText(std::string_view text);
 
 // How a finite double is written into a field.
