@@ -66,8 +66,8 @@ BENCHMARK(BM_TextFromNumber);
 
 // The standard call TextFromNumber wraps; returns the end of the text.
 char* ToChars(std::array<char, 32>& buffer, double x) {
-  return std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                       std::chars_format::general, 15)
+  return std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::general,
+                       15)
       .ptr;
 }
 

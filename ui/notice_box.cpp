@@ -24,7 +24,8 @@ constexpr Qt::WindowFlags kFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::Wi
 
 // Screen readers announce a QMessageBox as an alert; a notice is one too.
 QAccessibleInterface* AlertFactory(const QString& class_name, QObject* object) {
-  if (class_name == QLatin1String(NoticeBox::staticMetaObject.className()) && object->isWidgetType()) {
+  if (class_name == QLatin1String(NoticeBox::staticMetaObject.className()) &&
+      object->isWidgetType()) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
   }
   return nullptr;
@@ -109,8 +110,8 @@ void NoticeBox::FitToText() {
   const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
   const QWindow* owner_window = owner != nullptr ? owner->windowHandle() : nullptr;
   const QMargins frame = owner_window != nullptr ? owner_window->frameMargins() : QMargins();
-  const int room = screen->availableGeometry().width() - 2 * kScreenMargin - frame.left() -
-                   frame.right();
+  const int room =
+      screen->availableGeometry().width() - 2 * kScreenMargin - frame.left() - frame.right();
   text_->setWordWrap(false);
   layout()->invalidate();
   int width = std::max(layout()->totalMinimumSize().width(), TitleWidth());

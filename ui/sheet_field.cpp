@@ -32,7 +32,7 @@ void SheetField::focusOutEvent(QFocusEvent* event) {
       return;
     case Qt::ActiveWindowFocusReason: {
       const int caret = cursorPosition();
-      const int anchor = !hasSelectedText()             ? caret
+      const int anchor = !hasSelectedText()          ? caret
                          : caret == selectionStart() ? selectionEnd()
                                                      : selectionStart();
       kept_ = Kept{anchor, caret};

@@ -444,7 +444,8 @@ class MainWindowTest : public testing_support::GuiTestCase {
     QVERIFY(first->parentWidget() == nullptr);
     QVERIFY(!first->isModal());
     int sheets = 0;
-    for (QWidget* top : QApplication::topLevelWidgets()) sheets += top->objectName() == "frmDraftSurvey";
+    for (QWidget* top : QApplication::topLevelWidgets())
+      sheets += top->objectName() == "frmDraftSurvey";
     QCOMPARE(sheets, 1);
   }
 

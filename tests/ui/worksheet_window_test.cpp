@@ -315,12 +315,12 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QTest::newRow("7 alone") << Qt::Key_7 << "7" << Qt::KeyboardModifiers() << "7.167";
     QTest::newRow("Alt+7") << Qt::Key_7 << "7" << Qt::KeyboardModifiers(Qt::AltModifier) << "7.16";
     QTest::newRow("Alt+X") << Qt::Key_X << "x" << Qt::KeyboardModifiers(Qt::AltModifier) << "7.16";
-    QTest::newRow("Alt+Shift+D") << Qt::Key_D << "D"
-                                 << (Qt::AltModifier | Qt::ShiftModifier) << "7.16";
-    QTest::newRow("AltGr+Q on Windows") << Qt::Key_At << "@"
-                                        << (Qt::ControlModifier | Qt::AltModifier) << "7.16@";
-    QTest::newRow("AltGr+Q on X11") << Qt::Key_At << "@"
-                                    << Qt::KeyboardModifiers(Qt::GroupSwitchModifier) << "7.16@";
+    QTest::newRow("Alt+Shift+D") << Qt::Key_D << "D" << (Qt::AltModifier | Qt::ShiftModifier)
+                                 << "7.16";
+    QTest::newRow("AltGr+Q on Windows")
+        << Qt::Key_At << "@" << (Qt::ControlModifier | Qt::AltModifier) << "7.16@";
+    QTest::newRow("AltGr+Q on X11")
+        << Qt::Key_At << "@" << Qt::KeyboardModifiers(Qt::GroupSwitchModifier) << "7.16@";
   }
   void altWithAKeyTypesNothing() {
     QFETCH(Qt::Key, key);
@@ -388,9 +388,9 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
       QCOMPARE(field->cursorPosition(), figure.size());
       QCOMPARE(field->selectedText(), scroll == Qt::Key_End ? QString() : figure);
     } else {
-      QTest::mouseClick(window, Qt::LeftButton, {},
-                        field->mapTo(window_, QPoint(field->contentsRect().left() + 1,
-                                                     field->height() / 2)));
+      QTest::mouseClick(
+          window, Qt::LeftButton, {},
+          field->mapTo(window_, QPoint(field->contentsRect().left() + 1, field->height() / 2)));
       QCOMPARE(QApplication::focusWidget(), field);
       QCOMPARE(field->cursorPosition(), 0);
     }
@@ -550,11 +550,11 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
       lines << label.height() / label.fontMetrics().lineSpacing();
       sizes << box.frameGeometry().size();
       title_fits = title_fits && box.width() >= box.TitleWidth();
-      within_screen = within_screen && box.frameGeometry().width() <=
-                                           box.screen()->availableGeometry().width() -
-                                               2 * ui::NoticeBox::kScreenMargin;
-      alert = alert && QAccessible::queryAccessibleInterface(&box)->role() ==
-                           QAccessible::AlertMessage;
+      within_screen = within_screen &&
+                      box.frameGeometry().width() <= box.screen()->availableGeometry().width() -
+                                                         2 * ui::NoticeBox::kScreenMargin;
+      alert =
+          alert && QAccessible::queryAccessibleInterface(&box)->role() == QAccessible::AlertMessage;
     });
     for (int i = 0; i < kShowings; ++i) {
       if (text.isEmpty()) {
@@ -568,7 +568,8 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QVERIFY(within_screen);
     QVERIFY(alert);
     QCOMPARE(sizes, QList<QSize>(kShowings, sizes.front()));
-    QVERIFY2(fits ? lines.front() == 1 : lines.front() > 1, qPrintable(QString::number(lines.front())));
+    QVERIFY2(fits ? lines.front() == 1 : lines.front() > 1,
+             qPrintable(QString::number(lines.front())));
   }
 
   void faultIsReportedAndEarlierWritesStay() {
