@@ -20,7 +20,7 @@ set(CPACK_NSIS_MUI_UNIICON ${DRAFTSURVEY_ICO})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # A 64-bit installer, from Debian's amd64-unicode stubs, for the 64-bit
 # Program Files and registry view.
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+set(CPACK_NSIS_EXECUTABLE ${CMAKE_CURRENT_LIST_DIR}/makensis-amd64)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 # CPack's entry has no size; Apps & features shows this one (in KiB).
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
