@@ -63,6 +63,12 @@ void MainWindow::ShowWorksheet() {
   // Brought back from the task bar too: left minimised, it would take the
   // keys typed next into a field nobody can see.
   worksheet_->setWindowState(worksheet_->windowState() & ~Qt::WindowMinimized);
+#ifdef Q_OS_WIN
+  // Under Wine a window manager may minimise a window without a minimise
+  // button on its own, unknown to the program, which sees it as shown;
+  // only a window shown afresh is mapped again.
+  if (worksheet_->isVisible()) worksheet_->hide();
+#endif
   worksheet_->show();
   worksheet_->raise();
   worksheet_->activateWindow();
