@@ -5,15 +5,19 @@
 #include <limits>
 
 namespace ui {
+namespace {
 
-SheetField::SheetField(QWidget* parent) : QLineEdit(parent) {
-  setMaxLength(std::numeric_limits<int>::max());  // no length limit
-}
-
-bool SheetField::TypesWithAlt(const QKeyEvent& event) {
+// A key with Alt but not Ctrl (Windows' AltGr) that would type a character.
+bool TypesWithAlt(const QKeyEvent& event) {
   const Qt::KeyboardModifiers modifiers = event.modifiers();
   return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
          !event.text().isEmpty() && event.text().front().isPrint();
+}
+
+}  // namespace
+
+SheetField::SheetField(QWidget* parent) : QLineEdit(parent) {
+  setMaxLength(std::numeric_limits<int>::max());  // no length limit
 }
 
 // Ignored, the key goes on to the window, as an unused access key does.
@@ -27,23 +31,16 @@ void SheetField::keyPressEvent(QKeyEvent* event) {
 
 void SheetField::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  switch (event->reason()) {
-    case Qt::PopupFocusReason:  // its own context menu: Copy needs the selection
-      return;
-    case Qt::ActiveWindowFocusReason: {
-      const int caret = cursorPosition();
-      const int anchor = !hasSelectedText()          ? caret
-                         : caret == selectionStart() ? selectionEnd()
-                                                     : selectionStart();
-      kept_ = Kept{anchor, caret};
-      setCursorPosition(0);  // scrolls back to the start
-      return;
-    }
-    default:
-      kept_.reset();
-      setCursorPosition(0);  // scrolls back to the start
-      return;
+  // Its own context menu takes the focus too: Copy there needs the selection.
+  if (event->reason() == Qt::PopupFocusReason) return;
+  if (event->reason() == Qt::ActiveWindowFocusReason) {
+    const int caret = cursorPosition();
+    const int anchor = !hasSelectedText()          ? caret
+                       : caret == selectionStart() ? selectionEnd()
+                                                   : selectionStart();
+    kept_ = Kept{anchor, caret};
   }
+  setCursorPosition(0);  // scrolls back to the start
 }
 
 void SheetField::focusInEvent(QFocusEvent* event) {

@@ -26,9 +26,6 @@ class SheetField : public QLineEdit {
  public:
   explicit SheetField(QWidget* parent = nullptr);
 
-  // Whether a key event is one a field must not turn into text.
-  [[nodiscard]] static bool TypesWithAlt(const QKeyEvent& event);
-
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
