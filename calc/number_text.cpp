@@ -14,9 +14,36 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-constexpr bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n';
+// Characters beyond ASCII that show as a blank or as nothing: Unicode's
+// space separators (no-break, thin, figure, narrow no-break, ideographic
+// and the rest of category Zs), the zero-width space and joiners, the word
+// joiner and the byte-order mark. Figures pasted from PDF reports and web
+// pages carry them; each must read as the blank it looks like.
+constexpr std::array<std::string_view, 21> kWideBlanks{
+    "\u00a0", "\u1680", "\u2000", "\u2001", "\u2002", "\u2003", "\u2004",
+    "\u2005", "\u2006", "\u2007", "\u2008", "\u2009", "\u200a", "\u202f",
+    "\u205f", "\u3000", "\u200b", "\u200c", "\u200d", "\u2060", "\ufeff"};
+
+constexpr bool IsAsciiBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
+constexpr bool IsAscii(char c) {
+  return static_cast<unsigned char>(c) < 0x80;
+}
+
+// The length in bytes of the blank that `text` starts with, or 0. Text is
+// UTF-8; a byte that starts no blank is an ordinary character, valid UTF-8
+// or not.
+constexpr std::size_t BlankLength(std::string_view text) {
+  if (text.empty()) return 0;
+  if (IsAsciiBlank(text.front())) return 1;
+  if (IsAscii(text.front())) return 0;
+  for (const std::string_view blank : kWideBlanks) {
+    if (text.starts_with(blank)) return blank.size();
+  }
+  return 0;
+}
+
 constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -32,7 +59,7 @@ class Cursor {
   // The next character that is not a blank, or '\0' at the end (a real
   // '\0' in the text ends a number just the same).
   char Peek() {
-    while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+    while (const std::size_t blank = BlankLength(text_.substr(pos_))) pos_ += blank;
     return pos_ < text_.size() ? text_[pos_] : '\0';
   }
   void Take() { consumed_ = ++pos_; }
@@ -124,9 +151,17 @@ double ConvertCompact(std::string_view number) {
 }
 
 double Convert(std::string_view number) {
-  if (number.find_first_of(" \t\n") == std::string_view::npos) return ConvertCompact(number);
-  std::string compact(number);
-  compact.erase(std::remove_if(compact.begin(), compact.end(), IsBlank), compact.end());
+  // A scanned number holds no byte beyond ASCII but those of wide blanks.
+  const auto blank_byte = [](char c) { return IsAsciiBlank(c) || !IsAscii(c); };
+  if (std::none_of(number.begin(), number.end(), blank_byte)) return ConvertCompact(number);
+  std::string compact;
+  for (std::size_t i = 0; i < number.size();) {
+    if (const std::size_t blank = BlankLength(number.substr(i))) {
+      i += blank;
+    } else {
+      compact += number[i++];
+    }
+  }
   return ConvertCompact(compact);
 }
 
@@ -144,7 +179,8 @@ std::optional<double> ReadWithoutBlanks(std::string_view text) {
   const auto [end, error] =
       std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
   if (error == std::errc::invalid_argument) return std::nullopt;
-  if (end != rest.data() + rest.size() && (IsBlank(*end) || *end == 'e' || *end == 'E')) {
+  const std::string_view after = rest.substr(static_cast<std::size_t>(end - rest.data()));
+  if (BlankLength(after) > 0 || after.starts_with('e') || after.starts_with('E')) {
     return std::nullopt;
   }
   if (error == std::errc::result_out_of_range) {

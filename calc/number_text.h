@@ -5,13 +5,20 @@
 
 namespace calc {
 
-// How a field's text is read as a number.
+// How a field's text is read as a number. Text is UTF-8.
 //
 //   text  := { any byte }
-//   blank := ' ' | '\t' | '\n'        skipped wherever it stands
+//   blank := ' ' | '\t' | '\n' | '\r'
+//          | U+00A0 | U+1680 | U+2000..U+200A | U+202F | U+205F | U+3000
+//          | U+200B..U+200D | U+2060 | U+FEFF      skipped wherever it stands
 //   number:= [ '+' | '-' ] mantissa [ exponent ]
 //   mantissa := digits [ '.' [ digits ] ] | '.' digits
 //   exponent := ( 'E' | 'e' ) [ '+' | '-' ] digits
+//
+// A blank is every character that shows as one, or shows as nothing: the
+// Unicode space separators (no-break, thin, figure, narrow no-break ...),
+// carriage return, the zero-width characters and the byte-order mark, as
+// figures copied from spreadsheets, PDF reports and web pages carry them.
 //
 // The longest leading number, blanks removed, is rounded to the nearest
 // double; everything after it is ignored. An exponent letter without
@@ -28,6 +35,10 @@ namespace calc {
 //   ".5"        -> 0.5           "2e"       -> 2
 //   "5."        -> 5             "????"     -> 0
 //   "1E400"     -> +infinity     "1E-400"   -> 0
+//   "18 650"    -> 18650         "\r\n7.25"  -> 7.25
+//   "18\u2009650" (thin space)  -> 18650
+//   "\u00a0612.4" (no-break space) -> 612.4
+//   "7.12\t7.16" (two cells pasted into one field) -> 7.127
 //
 // The grammar is stated twice in the code: a scan that skips blanks, and a
 // fast way for a text without blanks, where std::from_chars accepts exactly

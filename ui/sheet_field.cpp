@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <limits>
 
 namespace ui {
@@ -50,6 +51,20 @@ void SheetField::focusInEvent(QFocusEvent* event) {
     cursorForward(true, kept_->caret - kept_->anchor);
   }
   kept_.reset();
+}
+
+// The base class selects a word and starts the triple-click timer; the
+// selection is then widened to the run of non-blanks around the pointer.
+void SheetField::mouseDoubleClickEvent(QMouseEvent* event) {
+  QLineEdit::mouseDoubleClickEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  const QString figure = text();
+  const int at = cursorPositionAt(event->position().toPoint());
+  qsizetype start = at;
+  while (start > 0 && !figure.at(start - 1).isSpace()) --start;
+  qsizetype end = at;
+  while (end < figure.size() && !figure.at(end).isSpace()) ++end;
+  if (start < end) setSelection(static_cast<int>(start), static_cast<int>(end - start));
 }
 
 }  // namespace ui

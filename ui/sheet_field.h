@@ -5,6 +5,7 @@
 
 class QFocusEvent;
 class QKeyEvent;
+class QMouseEvent;
 
 namespace ui {
 
@@ -20,6 +21,10 @@ namespace ui {
 //    merely inactive the caret and selection are kept and come back with
 //    the window, so that typing on after switching windows goes on where
 //    it left off.
+//  - A double-click selects the whole figure under the pointer, sign,
+//    point and exponent with it, as a native edit box does: everything up
+//    to the blanks on either side. A word-wise selection would copy
+//    "3503219512" out of "11942.3503219512".
 class SheetField : public QLineEdit {
   Q_OBJECT
 
@@ -30,6 +35,7 @@ class SheetField : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   // Caret and selection as they were when the window went inactive.

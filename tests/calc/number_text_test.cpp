@@ -59,10 +59,23 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"", 0.0}, ReadCase{"   ", 0.0}, ReadCase{"  7.25  ", 7.25},
         ReadCase{"7.2 5", 7.25}, ReadCase{"1 615", 1615.0}, ReadCase{"- 3", -3.0},
         ReadCase{"\t4\n2", 42.0}, ReadCase{"1 e 3", 1000.0}, ReadCase{"1e -  2", 0.01},
+        ReadCase{"7.12\t7.16", 7.127}, ReadCase{"\r5", 5.0}, ReadCase{"\r\n7.25\r\n", 7.25},
+        // Characters that show as a blank, or as nothing, are blanks too.
+        ReadCase{"\u00a0612.4", 612.4}, ReadCase{"18\u00a0650", 18650.0},
+        ReadCase{"18\u2009650", 18650.0}, ReadCase{"18\u202f650", 18650.0},
+        ReadCase{"-\u2007"
+                 "3",
+                 -3.0},
+        ReadCase{"\ufeff7.25", 7.25}, ReadCase{"1\u200b5", 15.0},
+        ReadCase{"2\u3000e\u16803", 2000.0},
+        ReadCase{"1.5\u205fE\u2060-\u200a"
+                 "05",
+                 0.000015},
+        ReadCase{"\u00a0", 0.0},
         // The number ends at the first character that does not fit.
         ReadCase{"7,25", 7.0}, ReadCase{"1.2.3", 1.2}, ReadCase{"12m", 12.0},
         ReadCase{"12 kg", 12.0}, ReadCase{"7.25m", 7.25}, ReadCase{"1,000.5", 1.0},
-        ReadCase{"5%", 5.0}, ReadCase{"\r5", 0.0},
+        ReadCase{"5%", 5.0}, ReadCase{"\v5", 0.0},
         ReadCase{std::string("4\0"
                              "2",
                              3),
@@ -95,9 +108,13 @@ TEST(NumberFromText, ReadsInvalidUtf8AsOrdinaryBytes) {
                            "12"),
             0.0);
   EXPECT_EQ(NumberFromText("12\xc3"), 12.0);
-  EXPECT_EQ(NumberFromText("3\xe2\x80\xaf"
+  EXPECT_EQ(NumberFromText("3\xe2\x80"
                            "5"),
-            3.0);  // narrow no-break space is no blank
+            3.0);  // a blank cut short is no blank
+  EXPECT_EQ(NumberFromText("\xc2"
+                           "5"),
+            0.0);
+  EXPECT_EQ(NumberFromText("12\xe2\x80"), 12.0);
 }
 
 TEST(NumberFromText, ReadsMegabyteTexts) {
@@ -114,8 +131,11 @@ TEST(NumberFromText, ReadsMegabyteTexts) {
 }
 
 // Every strictly formed decimal number reads as the C library reads it in
-// the "C" locale: an independent reference for the rounding.
+// the "C" locale: an independent reference for the rounding. With blanks of
+// every kind put in anywhere, it still does.
 TEST(NumberFromText, AgreesWithStrtodOnRandomNumbers) {
+  const std::array<std::string, 7> blanks{" ",      "\t",     "\r\n",  "\u00a0",
+                                          "\u2009", "\u202f", "\ufeff"};
   std::mt19937_64 random(20261208);
   std::uniform_int_distribution<int> digit(0, 9);
   std::uniform_int_distribution<int> length(1, 25);
@@ -129,6 +149,12 @@ TEST(NumberFromText, AgreesWithStrtodOnRandomNumbers) {
     if (random() % 2 != 0) text += "e" + std::to_string(exponent(random));
     const double expected = std::strtod(text.c_str(), nullptr);
     ASSERT_EQ(NumberFromText(text), expected) << text;
+    std::string spaced;
+    for (const char c : text + ' ') {
+      if (random() % 8 == 0) spaced += blanks[random() % blanks.size()];
+      spaced += c;
+    }
+    ASSERT_EQ(NumberFromText(spaced), expected) << spaced;
   }
 }
 

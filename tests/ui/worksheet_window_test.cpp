@@ -708,6 +708,79 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     for (int n = 1; n <= 44; ++n) QVERIFY(!Field(n)->accessibleName().isEmpty());
   }
 
+  // What a field shows is what it reads: a figure pasted with blanks that
+  // are not the space bar's, as from a PDF report or a spreadsheet cell.
+  void pastedFiguresReadAsTheyShow_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("no-break space first") << QStringLiteral("\u00a0612.4");
+    QTest::newRow("CR LF first") << QStringLiteral("\r\n612.4");
+    QTest::newRow("CR LF last") << QStringLiteral("612.4\r\n");
+    QTest::newRow("thin space inside") << QStringLiteral("6\u200912.4");
+    QTest::newRow("byte-order mark") << QStringLiteral("\ufeff612.4");
+  }
+  void pastedFiguresReadAsTheyShow() {
+    QFETCH(QString, pasted);
+    Type(22, QStringLiteral("12554.75"));
+    QApplication::clipboard()->setText(pasted);
+    Field(34)->setFocus();
+    QTest::keyClick(window_->windowHandle(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Field(34)->text(), pasted);
+    boxes().Expect(1);
+
+    Push(*Button(10), Press::kClick);
+
+    QCOMPARE(Field(40)->text(), QStringLiteral("11942.35"));
+  }
+
+  // A double-click selects the whole figure under the pointer, as in a
+  // native edit box; Ctrl+C then copies all of it.
+  void doubleClickSelectsTheWholeFigure_data() {
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("at");  // the character under the pointer; -1: the box's centre
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<bool>("triple");  // one click more
+    QTest::newRow("cargo, centre") << 40 << "11942.3503219512" << -1 << "11942.3503219512" << false;
+    QTest::newRow("cargo, first digit")
+        << 40 << "11942.3503219512" << 0 << "11942.3503219512" << false;
+    QTest::newRow("trim total, centre")
+        << 43 << "-30.1901142857143" << -1 << "-30.1901142857143" << false;
+    QTest::newRow("trim total, sign")
+        << 43 << "-30.1901142857143" << 0 << "-30.1901142857143" << false;
+    QTest::newRow("exponent") << 3 << "8.5E+307" << 4 << "8.5E+307" << false;
+    QTest::newRow("second of two figures") << 2 << "7.12 7.16" << 7 << "7.16" << false;
+    QTest::newRow("first of two figures") << 2 << "7.12\u00a07.16" << 1 << "7.12" << false;
+    QTest::newRow("triple-click") << 2 << "7.12 7.16" << 7 << "7.12 7.16" << true;
+  }
+  void doubleClickSelectsTheWholeFigure() {
+    QFETCH(int, n);
+    QFETCH(QString, text);
+    QFETCH(int, at);
+    QFETCH(QString, copied);
+    QFETCH(bool, triple);
+    QLineEdit* field = Field(n);
+    field->setText(text);
+    QPoint point = field->rect().center();
+    if (at >= 0) {
+      field->setCursorPosition(at);
+      const QRect caret = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+      point = QPoint(caret.right() + field->fontMetrics().horizontalAdvance(text.at(at)) / 2,
+                     point.y());
+      field->setCursorPosition(0);
+    }
+    Field(n == 1 ? 2 : 1)->setFocus();
+    QApplication::clipboard()->clear();
+
+    QTest::mouseDClick(window_->windowHandle(), Qt::LeftButton, {}, field->mapTo(window_, point));
+    if (triple)
+      QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, field->mapTo(window_, point));
+    QTest::keyClick(window_->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+
+    QCOMPARE(QApplication::focusWidget(), field);
+    QCOMPARE(field->selectedText(), copied);
+    QCOMPARE(QApplication::clipboard()->text(), copied);
+  }
+
   void fieldsHoldTextsBeyondALineEditsDefaultLimit() {
     const QString long_text(100000, QLatin1Char('x'));
     QApplication::clipboard()->setText(long_text);
