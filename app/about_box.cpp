@@ -8,6 +8,7 @@
 #include "ui/application_title.h"
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/keep_in_reach.h"
 #include "ui/notice_box.h"
 #include "ui/sheet_font.h"
 
@@ -76,6 +77,7 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner, kFrame) {
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), &QPushButton::clicked, this,
           [this] { system_information_.StartSysInfo(); });
+  ui::KeepInReach(*this);
 }
 
 QString AboutBox::VersionText() {

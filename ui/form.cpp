@@ -79,14 +79,14 @@ void NameFields(QWidget& parent, const std::vector<QWidget*>& widgets,
   for (std::size_t i = 0; i < table.size(); ++i) {
     const Control& control = table[i];
     if (control.kind != Control::Kind::kField) continue;
-    if (control.buddy.empty()) {
-      widgets[i]->setAccessibleName(ToQString(control.text));
-      continue;
+    QString name = ToQString(control.text);
+    if (!control.buddy.empty()) {
+      auto* caption = parent.findChild<QLabel*>(ToQString(control.buddy));
+      assert(caption != nullptr);
+      caption->setBuddy(widgets[i]);
+      if (name.isEmpty()) name = caption->text();
     }
-    auto* caption = parent.findChild<QLabel*>(ToQString(control.buddy));
-    assert(caption != nullptr);
-    caption->setBuddy(widgets[i]);
-    widgets[i]->setAccessibleName(caption->text());
+    widgets[i]->setAccessibleName(name);
   }
 }
 

@@ -3,9 +3,11 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -14,6 +16,7 @@
 #include <algorithm>
 
 #include "ui/application_title.h"
+#include "ui/keep_in_reach.h"
 
 namespace ui {
 namespace {
@@ -79,6 +82,7 @@ NoticeBox::NoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon
   grid->setColumnStretch(1, 1);
   grid->addWidget(buttons, 1, 0, 1, 2);
   grid->setSizeConstraint(QLayout::SetNoConstraint);
+  KeepInReach(*this);
 }
 
 QString NoticeBox::text() const {
@@ -123,6 +127,24 @@ void NoticeBox::FitToText() {
   const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width)
                                                    : layout()->totalMinimumSize().height();
   setFixedSize(width, height);
+}
+
+void NoticeBox::keyPressEvent(QKeyEvent* event) {
+  if (!event->matches(QKeySequence::Copy)) {
+    QDialog::keyPressEvent(event);
+    return;
+  }
+  if (text_->hasSelectedText()) {
+    QApplication::clipboard()->setText(text_->selectedText());
+    return;
+  }
+  // The layout of a native message box's copy; the clipboard gives Windows its CR LF.
+  const QString rule = QStringLiteral("---------------------------\n");
+  QString copy = rule + windowTitle() + u'\n' + rule + text() + u'\n' + rule;
+  for (const QAbstractButton* button : findChild<QDialogButtonBox*>()->buttons()) {
+    copy += button->text() + QStringLiteral("   ");
+  }
+  QApplication::clipboard()->setText(copy + u'\n' + rule);
 }
 
 void ShowNoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon) {

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QString>
 
+class QKeyEvent;
 class QLabel;
 class QShowEvent;
 class QWidget;
@@ -17,7 +18,8 @@ namespace ui {
 // every layout request: this one keeps its text on one line up to the
 // width of the screen (less a margin), is always wide enough for the
 // window frame to show its whole title, and its size depends only on its
-// text, its icon and the screen.
+// text, its icon and the screen. Ctrl+C copies the title and text laid out
+// as a native message box copies them, or the part of the text selected.
 class NoticeBox : public QDialog {
   Q_OBJECT
 
@@ -36,6 +38,7 @@ class NoticeBox : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void FitToText();

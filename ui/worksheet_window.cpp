@@ -1,5 +1,7 @@
 #include "ui/worksheet_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +26,16 @@ constexpr std::array<Command, 14> kCommands{
     &calc::Worksheet::Command10, &calc::Worksheet::Command11, &calc::Worksheet::Command12,
     &calc::Worksheet::Command13, &calc::Worksheet::Command14};
 
+// Screen readers meet the worksheet as a window of its own, not as a
+// filler inside one.
+QAccessibleInterface* WindowFactory(const QString& class_name, QObject* object) {
+  if (class_name == QLatin1String(WorksheetWindow::staticMetaObject.className()) &&
+      object->isWidgetType()) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  }
+  return nullptr;
+}
+
 constexpr Qt::WindowFlags kFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
@@ -34,6 +46,8 @@ std::size_t Index(int n) {
 }  // namespace
 
 WorksheetWindow::WorksheetWindow(QWidget* parent) : QWidget(parent, kFrame) {
+  static const bool kFactoryInstalled = (QAccessible::installFactory(&WindowFactory), true);
+  static_cast<void>(kFactoryInstalled);
   setObjectName(QStringLiteral("frmDraftSurvey"));
   setWindowTitle(QString::fromLatin1(kApplicationTitle));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -55,9 +69,11 @@ void WorksheetWindow::ConnectControls() {
       connect(field, &QLineEdit::textEdited, this,
               [this, n](const QString& text) { sheet_.SetText(n, text.toStdString()); });
     } else if (table[i].kind == Control::Kind::kButton) {
+      auto* button = static_cast<QPushButton*>(controls_[i]);
       const Command command = kCommands[Index(n)];
-      connect(static_cast<QPushButton*>(controls_[i]), &QPushButton::clicked, this,
-              [this, command] { (sheet_.*command)(); });
+      connect(button, &QPushButton::clicked, this, [this, command] { (sheet_.*command)(); });
+      // Heard apart from the field of the same caption, and without the caption's padding.
+      button->setAccessibleName(tr("Step: %1").arg(button->text().simplified()));
     }
   }
 }

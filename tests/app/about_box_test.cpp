@@ -74,6 +74,20 @@ class AboutBoxTest : public testing_support::GuiTestCase {
     QVERIFY(main_->findChild<app::AboutBox*>() == nullptr);
   }
 
+  // Minimised by a window manager, the box comes back when the main window,
+  // which it blocks, is clicked.
+  void aMinimisedBoxComesBackWhenTheMainWindowIsClicked() {
+    bool back = false;
+    boxes().Expect(1, Dismissal::kOkButton, [&](QDialog& box) {
+      box.showMinimized();
+      main_->activateWindow();
+      QTest::mouseClick(main_->windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+      back = QTest::qWaitFor([&] { return !box.isMinimized() && box.isActiveWindow(); });
+    });
+    OpenAbout();
+    QVERIFY(back);
+  }
+
   // Enter presses the button with the focus; OK is the default only when no
   // other button has it.
   void enterPressesTheFocusedButton_data() {

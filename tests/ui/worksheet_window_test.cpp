@@ -511,7 +511,10 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QFETCH(Dismissal, how);
     Type(30, QStringLiteral("210"));
     Type(31, QStringLiteral("190"));
-    boxes().Expect(1, how);
+    QApplication::clipboard()->clear();
+    boxes().Expect(1, how, [](QDialog& box) {
+      QTest::keyClick(box.windowHandle(), Qt::Key_C, Qt::ControlModifier);
+    });
 
     QTest::mouseClick(Button(9), Qt::LeftButton);
 
@@ -523,6 +526,11 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QCOMPARE(box.buttons, QStringList{"OK"});
     QCOMPARE(box.default_button, QStringLiteral("OK"));
     QCOMPARE(Field(32)->text(), QStringLiteral("20"));
+    // Ctrl+C copies it as a native message box does.
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("---------------------------\nDraft Survey\n"
+                            "---------------------------\nDM = (MTC + 50) - (MTC - 50)\n"
+                            "---------------------------\nOK   \n---------------------------\n"));
   }
 
   // A notice keeps to one line up to the screen's width, a short one still
@@ -570,6 +578,45 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QCOMPARE(sizes, QList<QSize>(kShowings, sizes.front()));
     QVERIFY2(fits ? lines.front() == 1 : lines.front() > 1,
              qPrintable(QString::number(lines.front())));
+  }
+
+  // A window manager may minimise a notice, and the worksheet with it;
+  // activating any window of the program, as a click on it does, brings the
+  // notice back rather than leaving a program that takes no input.
+  void aMinimisedNoticeComesBackWhenAWindowIsActivated_data() {
+    QTest::addColumn<bool>("sheet_minimised");
+    QTest::addColumn<bool>("other_window");
+    QTest::newRow("notice minimised, sheet clicked") << false << false;
+    QTest::newRow("both minimised, main window clicked") << true << true;
+    QTest::newRow("notice minimised, main window clicked") << false << true;
+  }
+  void aMinimisedNoticeComesBackWhenAWindowIsActivated() {
+    QFETCH(bool, sheet_minimised);
+    QFETCH(bool, other_window);
+    QWidget main_window;  // stands for the program's main window
+    main_window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main_window));
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    bool minimised = false;
+    bool back = false;
+    boxes().Expect(1, Dismissal::kOkButton, [&](QDialog& box) {
+      box.showMinimized();
+      if (sheet_minimised) window_->showMinimized();
+      minimised = box.isMinimized();
+      QWidget& clicked = other_window ? main_window : *window_;
+      // What a window manager does on a click: activate the window, then pass the click on.
+      clicked.activateWindow();
+      QTest::mouseClick(clicked.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+      back = QTest::qWaitFor([&] { return !box.isMinimized() && box.isActiveWindow(); });
+    });
+
+    Push(*Button(9), Press::kClick);
+
+    QCOMPARE(boxes().seen().size(), std::size_t{1});
+    QVERIFY(minimised);
+    QVERIFY(back);
+    QVERIFY(!window_->isMinimized());
   }
 
   void faultIsReportedAndEarlierWritesStay() {
@@ -699,13 +746,35 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QCOMPARE(Field(1)->font().weight(), QFont::Normal);
   }
 
-  void fieldsHaveAccessibleNames() {
-    QCOMPARE(Field(1)->accessibleName(), QStringLiteral("Draft Forward: P"));
-    QCOMPARE(Field(11)->accessibleName(), QStringLiteral("Stem Correction"));
+  // A screen reader tells every field and step apart; a field's name holds
+  // the caption a sighted surveyor reads beside it.
+  void fieldsAndStepsHaveNamesOfTheirOwn() {
+    QCOMPARE(Field(4)->accessibleName(), QStringLiteral("Forward Stem Correction"));
+    QCOMPARE(Field(11)->accessibleName(), QStringLiteral("Aft Stem Correction"));
     QCOMPARE(Field(41)->accessibleName(), QStringLiteral("Trim Correction 2"));
     QCOMPARE(Field(40)->accessibleName(), QStringLiteral("Cargo"));
     QCOMPARE(Field(43)->accessibleName(), QStringLiteral("Total trim correction"));
-    for (int n = 1; n <= 44; ++n) QVERIFY(!Field(n)->accessibleName().isEmpty());
+    QCOMPARE(Button(6)->accessibleName(), QStringLiteral("Step: Trim Correction"));
+    QCOMPARE(Button(3)->accessibleName(), QStringLiteral("Step: 3rd: Draft A + F"));
+    QCOMPARE(Button(6)->text(), QStringLiteral("Trim Correction"));
+    std::map<QString, QString> named;  // accessible name -> control
+    for (auto* control : window_->findChildren<QWidget*>()) {
+      if (qobject_cast<QLineEdit*>(control) == nullptr &&
+          qobject_cast<QPushButton*>(control) == nullptr) {
+        continue;
+      }
+      const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+      QVERIFY2(!name.isEmpty(), qPrintable(control->objectName()));
+      const auto [seen, added] = named.emplace(name, control->objectName());
+      QVERIFY2(added, qPrintable(name + ": " + seen->second + " and " + control->objectName()));
+    }
+    QCOMPARE(named.size(), std::size_t{44 + 14});
+    for (auto* caption : window_->findChildren<QLabel*>()) {
+      if (caption->buddy() == nullptr) continue;
+      QVERIFY2(caption->buddy()->accessibleName().contains(caption->text()),
+               qPrintable(caption->objectName()));
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(window_)->role(), QAccessible::Window);
   }
 
   // What a field shows is what it reads: a figure pasted with blanks that
