@@ -27,8 +27,9 @@ asan:
 bench:
 	@scripts/install-deps build test
 	cmake --preset release >/dev/null
-	cmake --build --preset release --target calc_bench
+	cmake --build --preset release --target calc_bench notice_memory
 	build/release/bench/calc_bench
+	build/release/bench/notice_memory 1000
 
 # A bounded libFuzzer run; FUZZ_SECONDS sets its length.
 FUZZ_SECONDS ?= 60

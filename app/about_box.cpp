@@ -8,7 +8,7 @@
 #include "ui/application_title.h"
 #include "ui/control.h"
 #include "ui/form.h"
-#include "ui/keep_in_reach.h"
+#include "ui/reach_keeper.h"
 #include "ui/notice_box.h"
 #include "ui/sheet_font.h"
 
@@ -77,7 +77,7 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner, kFrame) {
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), &QPushButton::clicked, this,
           [this] { system_information_.StartSysInfo(); });
-  ui::KeepInReach(*this);
+  new ui::ReachKeeper(*this);  // a child of the box
 }
 
 QString AboutBox::VersionText() {

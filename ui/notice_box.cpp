@@ -16,7 +16,7 @@
 #include <algorithm>
 
 #include "ui/application_title.h"
-#include "ui/keep_in_reach.h"
+#include "ui/reach_keeper.h"
 
 namespace ui {
 namespace {
@@ -82,7 +82,7 @@ NoticeBox::NoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon
   grid->setColumnStretch(1, 1);
   grid->addWidget(buttons, 1, 0, 1, 2);
   grid->setSizeConstraint(QLayout::SetNoConstraint);
-  KeepInReach(*this);
+  new ReachKeeper(*this);  // a child of the box
 }
 
 QString NoticeBox::text() const {
