@@ -1,9 +1,11 @@
-// The program's own start-up in a child process, ended by the signals that a
-// logout, a closed terminal, Ctrl+C or `kill` send.
+// The program's own start-up in a child process, ended by the session
+// manager at logout, or by the signals that a logout, a closed terminal,
+// Ctrl+C or `kill` send.
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
+#include <QSessionManager>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,11 +26,14 @@ void Touch(const QString& path) {
 
 // The child: started as main() starts the program, then moved by its user,
 // with or without the About box open; a file tells the parent it is ready.
+// At a logout the session manager asks it to commit its data, through the
+// application's own session manager.
 int RunChild(int argc, char** argv) {
   QApplication application(argc, argv);
   const QStringList arguments = QApplication::arguments();
   const QString ready = arguments.at(2);
   const bool about = arguments.contains(QStringLiteral("--about"));
+  const bool logout = arguments.contains(QStringLiteral("--logout"));
   app::StartUp();
   QTimer::singleShot(100, [&] {
     QWidget* window = QApplication::activeWindow();
@@ -37,6 +42,11 @@ int RunChild(int argc, char** argv) {
     }
     window->move(kMovedTo);
     QTimer::singleShot(50, [&] { Touch(ready); });
+    if (logout) {
+      QTimer::singleShot(100, [&] {
+        emit application.commitDataRequest(*application.findChild<QSessionManager*>());
+      });
+    }
     if (about) window->findChild<QAction*>(QStringLiteral("mnuHelpAbout"))->trigger();
   });
   return QApplication::exec();
@@ -48,15 +58,17 @@ class ShutdownTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void signalClosesDownLikeTheCloseBox_data() {
+  void endOfSessionClosesDownLikeTheCloseBox_data() {
     QTest::addColumn<int>("signal");
     QTest::addColumn<bool>("about");
+    QTest::newRow("logout") << 0 << false;
+    QTest::newRow("logout, About box open") << 0 << true;
     QTest::newRow("SIGTERM") << SIGTERM << false;
     QTest::newRow("SIGHUP") << SIGHUP << false;
     QTest::newRow("SIGINT") << SIGINT << false;
     QTest::newRow("SIGTERM, About box open") << SIGTERM << true;
   }
-  void signalClosesDownLikeTheCloseBox() {
+  void endOfSessionClosesDownLikeTheCloseBox() {
     QFETCH(int, signal);
     QFETCH(bool, about);
     const QTemporaryDir config;
@@ -70,11 +82,12 @@ class ShutdownTest : public QObject {
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QStringList arguments{kChild, ready};
     if (about) arguments << QStringLiteral("--about");
+    if (signal == 0) arguments << QStringLiteral("--logout");
     child.start(QCoreApplication::applicationFilePath(), arguments);
     QVERIFY(child.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ready), 20000);
 
-    QCOMPARE(::kill(static_cast<pid_t>(child.processId()), signal), 0);
+    if (signal != 0) QCOMPARE(::kill(static_cast<pid_t>(child.processId()), signal), 0);
 
     QVERIFY(child.waitForFinished(20000));
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);

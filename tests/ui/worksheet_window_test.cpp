@@ -1,13 +1,18 @@
 #include "ui/worksheet_window.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -439,6 +444,71 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     }
   }
 
+  // The user's guide promises its worked example to the digit: each row of
+  // its table is typed and pressed here as the guide says, and every figure
+  // after the arrow must be what the program writes.
+  void theGuidesWorkedExampleComesOutToTheDigit() {
+    QFile guide(QStringLiteral(":/README.md"));
+    QVERIFY(guide.open(QIODevice::ReadOnly | QIODevice::Text));
+    struct Step {
+      QList<int> typed;
+      QList<int> written;
+      int notices;
+    };
+    const std::map<int, Step> steps{{1, {{1, 2, 4}, {3, 5}, 0}},
+                                    {2, {{6, 7, 11}, {8, 9}, 0}},
+                                    {3, {{}, {10}, 0}},
+                                    {4, {{12, 13}, {14}, 0}},
+                                    {5, {{}, {15, 16}, 2}},
+                                    {6, {{}, {23, 24, 25}, 0}},
+                                    {7, {{27, 28, 29, 30, 31}, {32}, 1}},
+                                    {8, {{}, {42}, 1}},
+                                    {9, {{}, {41}, 1}},
+                                    {10, {{}, {43}, 0}},
+                                    {11, {{17, 18}, {19}, 1}},
+                                    {12, {{20}, {22}, 1}},
+                                    {13, {{44, 34, 35, 36, 37, 38, 39}, {40}, 1}}};
+    const QRegularExpression number(QStringLiteral("-?\\d+(?:\\.\\d+)?"));
+    int worked = 0;
+    for (const QString& line : QString::fromUtf8(guide.readAll()).split(u'\n')) {
+      const QStringList cells = line.split(u'|');
+      bool is_step = false;
+      const int n = cells.size() == 7 ? cells[1].trimmed().toInt(&is_step) : 0;
+      if (!is_step) continue;
+      QVERIFY2(steps.count(n) == 1, qPrintable(line));
+      const Step& step = steps.at(n);
+      const QString press = cells[3].section(u'(', 0, 0).simplified();
+      const QStringList halves = cells[5].split(QStringLiteral("→"));
+      QStringList typed;
+      QStringList written;
+      for (const auto& match : number.globalMatch(halves.size() == 2 ? halves[0] : QString())) {
+        typed << match.captured();
+      }
+      for (const auto& match : number.globalMatch(halves.back())) written << match.captured();
+      QCOMPARE(typed.size(), step.typed.size());
+      QCOMPARE(written.size(), step.written.size());
+      for (int i = 0; i < typed.size(); ++i) Type(step.typed[i], typed[i]);
+      QPushButton* button = nullptr;
+      for (auto* candidate : window_->findChildren<QPushButton*>()) {
+        if (candidate->text().simplified() == press) button = candidate;
+      }
+      QVERIFY2(button != nullptr, qPrintable(press));
+      boxes().Expect(step.notices);
+
+      Push(*button, Press::kClick);
+
+      for (int i = 0; i < written.size(); ++i) {
+        QVERIFY2(Field(step.written[i])->text() == written[i],
+                 qPrintable(QStringLiteral("step %1: Text%2 holds %3, the guide says %4")
+                                .arg(n)
+                                .arg(step.written[i])
+                                .arg(Field(step.written[i])->text(), written[i])));
+      }
+      ++worked;
+    }
+    QCOMPARE(worked, 13);
+  }
+
   // Results longer than their field: what shows is the start of the number.
   void longResultsShowTheirFirstDigits_data() {
     QTest::addColumn<Typed>("typed");
@@ -775,6 +845,40 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
                qPrintable(caption->objectName()));
     }
     QCOMPARE(QAccessible::queryAccessibleInterface(window_)->role(), QAccessible::Window);
+  }
+
+  // Enter held down repeats the key, not the step.
+  void enterHeldDownOnAStepRunsItOnce() {
+    Type(30, QStringLiteral("210"));
+    Type(31, QStringLiteral("190"));
+    Button(9)->setFocus();
+    boxes().Expect(1);
+    for (const bool repeat : {false, true, true, true}) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
+                      repeat);
+      QCoreApplication::sendEvent(window_->windowHandle(), &press);
+    }
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(window_->windowHandle(), &release);
+    QCOMPARE(boxes().seen().size(), std::size_t{1});
+  }
+
+  // Copy in a field's context menu copies the figure selected before the
+  // menu took the focus.
+  void copyFromTheContextMenuCopiesTheSelection() {
+    QLineEdit* field = Field(40);
+    field->setText(QStringLiteral("11942.3503219512"));
+    QWindow* window = window_->windowHandle();
+    const QPoint centre = field->mapTo(window_, field->rect().center());
+    QTest::mouseDClick(window, Qt::LeftButton, {}, centre);
+    QApplication::clipboard()->clear();
+
+    QTest::mouseClick(window, Qt::RightButton, {}, centre);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    QTest::keyClick(menu->windowHandle(), Qt::Key_C);  // its access key, &Copy
+
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("11942.3503219512"));
   }
 
   // What a field shows is what it reads: a figure pasted with blanks that
