@@ -69,7 +69,27 @@ INSTANTIATE_TEST_SUITE_P(
         OperationCase{"FaultSurvivesLaterSteps",
                       [] { return (Checked(kMax) * 2.0 - kInf) * 0.0 / 2.0; }, Fault::Overflow, 0},
         OperationCase{"RightOperandFaultKept", [] { return Checked(1.0) + Checked(2.0) / 0.0; },
-                      Fault::DivisionByZero, 0}),
+                      Fault::DivisionByZero, 0},
+        // A fault in either operand of each operation, the other one sound.
+        OperationCase{"RightFaultInDifference", [] { return Checked(1.0) - Checked(2.0) / 0.0; },
+                      Fault::DivisionByZero, 0},
+        OperationCase{"RightFaultInProduct", [] { return Checked(0.0) * (Checked(kMax) * 2.0); },
+                      Fault::Overflow, 0},
+        OperationCase{"RightFaultInQuotient", [] { return Checked(1.0) / (Checked(kMax) * 2.0); },
+                      Fault::Overflow, 0},
+        OperationCase{"ZeroOverFaulted", [] { return Checked(0.0) / (Checked(2.0) / 0.0); },
+                      Fault::DivisionByZero, 0},
+        OperationCase{"LeftFaultInDifference", [] { return Checked(2.0) / 0.0 - 1.0; },
+                      Fault::DivisionByZero, 0},
+        OperationCase{"LeftFaultInProduct", [] { return (Checked(0.0) / 0.0) * 0.0; },
+                      Fault::Overflow, 0},
+        OperationCase{"FaultedOverZeroKeepsItsFault",
+                      [] { return (Checked(kMax) * 2.0) / 0.0; }, Fault::Overflow, 0},
+        OperationCase{"ZeroOverZeroAfterAFault",
+                      [] { return (Checked(0.0) / 0.0) / (Checked(0.0) / 0.0); }, Fault::Overflow,
+                      0},
+        OperationCase{"SoundAfterSoundHasNoFault", [] { return (Checked(3.0) - 1.0) / 4.0; },
+                      std::nullopt, 0.5}),
     [](const testing::TestParamInfo<OperationCase>& test_info) { return test_info.param.name; });
 
 }  // namespace

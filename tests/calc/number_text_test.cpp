@@ -98,7 +98,23 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"-1E-400", -0.0}, ReadCase{"4.94065645841247E-324", kTiny},
         ReadCase{"0.00000001e-316", 0.0}, ReadCase{"1e99999999999999999999999", kInf},
         ReadCase{"1e-99999999999999999999999", 0.0}, ReadCase{"0e99999", 0.0},
-        ReadCase{"0.001e311", 1e308}),
+        ReadCase{"0.001e311", 1e308},
+        // Just inside and just outside the range: long mantissas, leading
+        // zeros, and exponents that add up across the limit.
+        ReadCase{"17976931348623157e292", kMax}, ReadCase{"17976931348623159e292", kInf},
+        ReadCase{"-17976931348623159e292", -kInf}, ReadCase{"0000000000001e308", 1e308},
+        ReadCase{"1000e305", 1e308}, ReadCase{"10000e305", kInf},
+        ReadCase{"0.000179769313486232e312", kInf}, ReadCase{"0.0001e312", 1e308},
+        ReadCase{"1 7976931348623159e292", kInf}, ReadCase{"1e3 08", 1e308},
+        ReadCase{"1e3 09", kInf}, ReadCase{"0.01e-321", 2 * kTiny},
+        ReadCase{"0.001e-321", 0.0}, ReadCase{"123e-326", 0.0}, ReadCase{"-123e-326", -0.0},
+        ReadCase{"2.5e-324", kTiny}, ReadCase{"2.4e-324", 0.0},
+        ReadCase{"4.9406564584124654e-324", kTiny}, ReadCase{"0.1e-323", 0.0},
+        ReadCase{"1" + std::string(400, '0') + "e-92", 1e308},
+        ReadCase{"1" + std::string(400, '0') + "e-91", kInf},
+        ReadCase{"0." + std::string(400, '0') + "1e-100", 0.0},
+        ReadCase{"0." + std::string(300, '0') + "1e300", 0.1},
+        ReadCase{"1e+99999999999999999999", kInf}, ReadCase{"-0.0e999999", -0.0}),
     [](const testing::TestParamInfo<ReadCase>& test_info) {
       return std::to_string(test_info.index) + "_" + Printable(test_info.param.text);
     });
