@@ -114,6 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"1" + std::string(400, '0') + "e-91", kInf},
         ReadCase{"0." + std::string(400, '0') + "1e-100", 0.0},
         ReadCase{"0." + std::string(300, '0') + "1e300", 0.1},
+        ReadCase{"0." + std::string(400, '0') + "1e50", 0.0},
+        ReadCase{"1" + std::string(1999, '0') + "e-2400", 0.0},
+        ReadCase{"1" + std::string(400, '0') + ".5", kInf},
         ReadCase{"1e+99999999999999999999", kInf}, ReadCase{"-0.0e999999", -0.0}),
     [](const testing::TestParamInfo<ReadCase>& test_info) {
       return std::to_string(test_info.index) + "_" + Printable(test_info.param.text);
