@@ -8,8 +8,8 @@
 #include "ui/application_title.h"
 #include "ui/control.h"
 #include "ui/form.h"
-#include "ui/reach_keeper.h"
 #include "ui/notice_box.h"
+#include "ui/reach_keeper.h"
 #include "ui/sheet_font.h"
 
 namespace app {

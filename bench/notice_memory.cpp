@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/notice_box.h"
 #include "ui/worksheet_window.h"
 
 namespace {
