@@ -117,11 +117,28 @@ class QuietHost : public calc::Host {
 
 // Types a survey's readings, runs the thirteen steps and clears the sheet.
 void BM_WholeSurvey(benchmark::State& state) {
-  const std::array<std::pair<int, const char*>, 21> typed{
-      {{1, "7.3"},   {2, "7.2"},    {4, "0.02"},   {6, "8.3"},    {7, "8.2"},   {11, "-0.01"},
-       {12, "7.6"},  {13, "7.62"},  {27, "25"},    {28, "150"},   {29, "-1.2"}, {30, "310"},
-       {31, "290"},  {17, "21650"}, {18, "-13.3"}, {20, "1.019"}, {44, "5200"}, {34, "310"},
-       {35, "45.5"}, {36, "8"},     {37, "180"}}};
+  const std::array<std::pair<calc::Field, const char*>, 21> typed{
+      {{calc::kForwardPort, "7.3"},
+       {calc::kForwardStarboard, "7.2"},
+       {calc::kForwardStem, "0.02"},
+       {calc::kAftPort, "8.3"},
+       {calc::kAftStarboard, "8.2"},
+       {calc::kAftStem, "-0.01"},
+       {calc::kMidPort, "7.6"},
+       {calc::kMidStarboard, "7.62"},
+       {calc::kTpc, "25"},
+       {calc::kLbp, "150"},
+       {calc::kLcf, "-1.2"},
+       {calc::kMtcPlus50, "310"},
+       {calc::kMtcMinus50, "290"},
+       {calc::kDisplacement, "21650"},
+       {calc::kTrimCorrection, "-13.3"},
+       {calc::kObservedDensity, "1.019"},
+       {calc::kLightShip, "5200"},
+       {calc::kFuelOil, "310"},
+       {calc::kDieselOil, "45.5"},
+       {calc::kLubricatingOil, "8"},
+       {calc::kFreshWater, "180"}}};
   QuietHost host;
   calc::Worksheet sheet(host);
   for (auto _ : state) {
@@ -139,7 +156,7 @@ void BM_WholeSurvey(benchmark::State& state) {
     sheet.Command6();
     sheet.Command7();
     sheet.Command10();
-    benchmark::DoNotOptimize(sheet.Text(40).data());
+    benchmark::DoNotOptimize(sheet.Text(calc::kCargo).data());
     sheet.Command14();
   }
 }

@@ -22,7 +22,7 @@ constexpr std::string_view kNoticeTc1 = "(TC1 = (Trim * LCF * TPC * 100) / LBP)"
 constexpr std::string_view kNoticeTc2 = "(TC2 = (Trim * Trim * DM * 50) / LBP)";
 constexpr std::string_view kNoticeLbp = "LBP must have value.";
 
-constexpr double kReferenceDensity = 1.025;
+constexpr double kReferenceDensityValue = 1.025;
 
 // Carries a fault from the step that found it out to Run, past whatever
 // the command would still have done.
@@ -39,35 +39,35 @@ const std::string& Worksheet::Text(int n) const {
   return fields_[static_cast<std::size_t>(n - 1)];
 }
 
-std::string& Worksheet::Field(int n) {
+std::string& Worksheet::Slot(int n) {
   assert(n >= 1 && n <= kFieldCount);
   return fields_[static_cast<std::size_t>(n - 1)];
 }
 
 void Worksheet::SetText(int n, std::string text) {
-  Field(n) = std::move(text);
+  Slot(n) = std::move(text);
 }
 
 void Worksheet::Command1() {
-  Run(&Worksheet::ForwardDraft);
+  Run(&Worksheet::ForwardDraftMeans);
 }
 void Worksheet::Command2() {
-  Run(&Worksheet::AftDraft);
+  Run(&Worksheet::AftDraftMeans);
 }
 void Worksheet::Command3() {
-  Run(&Worksheet::MeanOfForwardAndAft);
+  Run(&Worksheet::ForwardAftMean);
 }
 void Worksheet::Command4() {
-  Run(&Worksheet::MidshipDraft);
+  Run(&Worksheet::MidshipMean);
 }
 void Worksheet::Command5() {
   Run(&Worksheet::MeanOfMeans);
 }
 void Worksheet::Command6() {
-  Run(&Worksheet::TrimCorrection);
+  Run(&Worksheet::DisplacementCorrectedForTrim);
 }
 void Worksheet::Command7() {
-  Run(&Worksheet::DensityCorrection);
+  Run(&Worksheet::DisplacementCorrectedForDensity);
 }
 void Worksheet::Command8() {
   Run(&Worksheet::Trim);
@@ -105,86 +105,89 @@ void Worksheet::Run(Body body) {
 // a formula, so this ends every command at the same place as checking each
 // single operation would.
 
-void Worksheet::ForwardDraft() {
-  DraftMeans(1, 2, 4, 3, 5);
+void Worksheet::ForwardDraftMeans() {
+  DraftMeans(kForwardPort, kForwardStarboard, kForwardStem, kForwardMean, kForwardCorrected);
 }
 
-void Worksheet::AftDraft() {
-  DraftMeans(6, 7, 11, 8, 9);
+void Worksheet::AftDraftMeans() {
+  DraftMeans(kAftPort, kAftStarboard, kAftStem, kAftMean, kAftCorrected);
 }
 
-void Worksheet::DraftMeans(int port, int starboard, int stem, int mean_out, int corrected_out) {
-  const Checked mean = Require((Number(port) + Number(starboard)) / 2.0);
-  WriteNumber(mean_out, mean);
+void Worksheet::DraftMeans(Field port, Field starboard, Field stem, Field mean, Field corrected) {
+  const Checked mean_draft = Require((Number(port) + Number(starboard)) / 2.0);
+  WriteNumber(mean, mean_draft);
   // The stem correction is subtracted: one that raises the draft is typed negative.
-  WriteNumber(corrected_out, mean - Number(stem));
+  WriteNumber(corrected, mean_draft - Number(stem));
 }
 
-void Worksheet::MeanOfForwardAndAft() {
-  WriteNumber(10, (Number(5) + Number(9)) / 2.0);
+void Worksheet::ForwardAftMean() {
+  WriteNumber(kForwardAftMean, (Number(kForwardCorrected) + Number(kAftCorrected)) / 2.0);
 }
 
-void Worksheet::MidshipDraft() {
-  WriteNumber(14, (Number(12) + Number(13)) / 2.0);
+void Worksheet::MidshipMean() {
+  WriteNumber(kMidMean, (Number(kMidPort) + Number(kMidStarboard)) / 2.0);
 }
 
 void Worksheet::MeanOfMeans() {
   host_.ShowNotice(std::string(kNoticeMeanOfMeans));
   host_.ShowNotice(std::string(kNoticeDeformation));
-  const Checked midship = Number(14);
-  const Checked mean_of_means = Require((Number(10) + midship) / 2.0);
-  if (IsEmpty(10) || IsEmpty(14)) {
-    Write(15, marker::kMeanOfMeans);
+  const Checked midship = Number(kMidMean);
+  const Checked mean_of_means = Require((Number(kForwardAftMean) + midship) / 2.0);
+  if (IsEmpty(kForwardAftMean) || IsEmpty(kMidMean)) {
+    Write(kMeanOfMeans, marker::kMeanOfMeans);
   } else {
-    WriteNumber(15, mean_of_means);
+    WriteNumber(kMeanOfMeans, mean_of_means);
   }
   // Still written with a missing input, which counts as 0.
-  WriteNumber(16, (mean_of_means + midship) / 2.0);
+  WriteNumber(kDeformationCorrected, (mean_of_means + midship) / 2.0);
 }
 
-void Worksheet::TrimCorrection() {
+void Worksheet::DisplacementCorrectedForTrim() {
   host_.ShowNotice(std::string(kNoticeTrimCorrection));  // a reminder, not a test
-  WriteNumber(19, Number(17) + Number(18));
+  WriteNumber(kCorrectedForTrim, Number(kDisplacement) + Number(kTrimCorrection));
 }
 
-void Worksheet::DensityCorrection() {
+void Worksheet::DisplacementCorrectedForDensity() {
   host_.ShowNotice(std::string(kNoticeDensity));
-  Write(21, TextFromNumber(kReferenceDensity));
-  WriteNumber(22, Number(19) * Number(20) / kReferenceDensity);
+  Write(kReferenceDensity, TextFromNumber(kReferenceDensityValue));
+  WriteNumber(kDensityCorrected,
+              Number(kCorrectedForTrim) * Number(kObservedDensity) / kReferenceDensityValue);
 }
 
 void Worksheet::Trim() {
-  Write(23, Text(5));
-  Write(24, Text(9));
-  WriteNumber(25, Number(9) - Number(5));  // aft minus forward
-  if (IsEmpty(5)) Write(23, marker::kForward);
-  if (IsEmpty(9)) Write(24, marker::kAft);
+  Write(kTrimForward, Text(kForwardCorrected));
+  Write(kTrimAft, Text(kAftCorrected));
+  WriteNumber(kTrim, Number(kAftCorrected) - Number(kForwardCorrected));  // aft minus forward
+  if (IsEmpty(kForwardCorrected)) Write(kTrimForward, marker::kForward);
+  if (IsEmpty(kAftCorrected)) Write(kTrimAft, marker::kAft);
 }
 
 void Worksheet::DeltaMtc() {
   host_.ShowNotice(std::string(kNoticeDm));
-  WriteNumber(32, Number(30) - Number(31));
+  WriteNumber(kDm, Number(kMtcPlus50) - Number(kMtcMinus50));
 }
 
 void Worksheet::Cargo() {
   host_.ShowNotice(std::string(kNoticeCargo));
-  WriteNumber(33, Number(22));
-  const Checked deductibles =
-      Number(44) + Number(34) + Number(35) + Number(36) + Number(37) + Number(38) + Number(39);
-  WriteNumber(40, Number(33) - deductibles);
-  if (IsEmpty(22)) {
-    Write(40, marker::kDensity);
-  } else if (Number(40).value() < 1.0) {
-    Write(40, marker::kWrong);
+  WriteNumber(kCargoDisplacement, Number(kDensityCorrected));
+  const Checked deductibles = Number(kLightShip) + Number(kFuelOil) + Number(kDieselOil) +
+                              Number(kLubricatingOil) + Number(kFreshWater) + Number(kFeedWater) +
+                              Number(kConstant);
+  WriteNumber(kCargo, Number(kCargoDisplacement) - deductibles);
+  if (IsEmpty(kDensityCorrected)) {
+    Write(kCargo, marker::kDensity);
+  } else if (Number(kCargo).value() < 1.0) {
+    Write(kCargo, marker::kWrong);
   }
 }
 
 void Worksheet::TotalTrimCorrection() {
-  WriteNumber(43, Number(42) + Number(41));
+  WriteNumber(kTotalTrimCorrection, Number(kTrimCorrection1) + Number(kTrimCorrection2));
 }
 
+// An empty L.B.P. reads as 0 too.
 bool Worksheet::LbpGiven() {
-  if (Number(28).value() == 0.0 || IsEmpty(28)) {
+  if (Number(kLbp).value() == 0.0) {
     host_.ShowNotice(std::string(kNoticeLbp));
     return false;
   }
@@ -194,25 +197,25 @@ bool Worksheet::LbpGiven() {
 void Worksheet::TrimCorrection1() {
   host_.ShowNotice(std::string(kNoticeTc1));
   if (!LbpGiven()) return;
-  WriteNumber(42, Number(25) * Number(29) * Number(27) * 100.0 / Number(28));
+  WriteNumber(kTrimCorrection1, Number(kTrim) * Number(kLcf) * Number(kTpc) * 100.0 / Number(kLbp));
 }
 
 void Worksheet::TrimCorrection2() {
   host_.ShowNotice(std::string(kNoticeTc2));
   if (!LbpGiven()) return;
   // Computed as D.M. x trim x trim, the order the notice does not show.
-  WriteNumber(41, Number(32) * Number(25) * Number(25) * 50.0 / Number(28));
+  WriteNumber(kTrimCorrection2, Number(kDm) * Number(kTrim) * Number(kTrim) * 50.0 / Number(kLbp));
 }
 
 void Worksheet::Clear() {
-  for (int n = 1; n <= kFieldCount; ++n) Write(n, {});
+  for (int n = 1; n <= kFieldCount; ++n) Write(static_cast<Field>(n), {});
 }
 
-Checked Worksheet::Number(int n) const {
+Checked Worksheet::Number(Field n) const {
   return NumberFromText(Text(n));
 }
 
-bool Worksheet::IsEmpty(int n) const {
+bool Worksheet::IsEmpty(Field n) const {
   return Text(n).empty();
 }
 
@@ -221,12 +224,12 @@ Checked Worksheet::Require(Checked value) {
   return value;
 }
 
-void Worksheet::WriteNumber(int n, Checked value) {
+void Worksheet::WriteNumber(Field n, Checked value) {
   Write(n, TextFromNumber(Require(value).value()));
 }
 
-void Worksheet::Write(int n, std::string_view text) {
-  Field(n) = text;
+void Worksheet::Write(Field n, std::string_view text) {
+  Slot(n) = text;
   host_.FieldWritten(n);
 }
 

@@ -10,6 +10,59 @@
 
 namespace calc {
 
+// The worksheet's fields, numbered as the window's Text1 to Text44 are.
+// Captions that the sheet shows twice are told apart by their band.
+enum Field : int {
+  // Upper band, forward and aft drafts.
+  kForwardPort = 1,
+  kForwardStarboard = 2,
+  kForwardMean = 3,
+  kForwardStem = 4,
+  kForwardCorrected = 5,  // "Corrected Mean Draft Forward: A"
+  kAftPort = 6,
+  kAftStarboard = 7,
+  kAftMean = 8,
+  kAftCorrected = 9,  // "Corrected Mean Draft AFT: F"
+  kForwardAftMean = 10,
+  kAftStem = 11,
+  // Upper band, midship drafts, displacement and density.
+  kMidPort = 12,
+  kMidStarboard = 13,
+  kMidMean = 14,
+  kMeanOfMeans = 15,
+  kDeformationCorrected = 16,
+  kDisplacement = 17,  // from the tables, for the corrected draft
+  kTrimCorrection = 18,
+  kCorrectedForTrim = 19,
+  kObservedDensity = 20,
+  kReferenceDensity = 21,
+  kDensityCorrected = 22,
+  // Middle band, trim.
+  kTrimForward = 23,
+  kTrimAft = 24,
+  kTrim = 25,
+  kMean = 26,  // used by no command
+  kTpc = 27,
+  kLbp = 28,
+  kLcf = 29,
+  kMtcPlus50 = 30,
+  kMtcMinus50 = 31,
+  kDm = 32,
+  // Lower band, cargo.
+  kCargoDisplacement = 33,  // the density-corrected displacement, copied
+  kFuelOil = 34,
+  kDieselOil = 35,
+  kLubricatingOil = 36,
+  kFreshWater = 37,
+  kFeedWater = 38,
+  kConstant = 39,
+  kCargo = 40,
+  kTrimCorrection2 = 41,
+  kTrimCorrection1 = 42,
+  kTotalTrimCorrection = 43,
+  kLightShip = 44,
+};
+
 // The texts that commands write in place of a number. They read as 0.
 namespace marker {
 inline constexpr std::string_view kMeanOfMeans = "????";   // Text15: a mean is missing
@@ -35,20 +88,20 @@ class Worksheet {
   // Replaces the text of Text<n> as the user types it; no host call.
   void SetText(int n, std::string text);
 
-  void Command1();   // forward draft: Text3, Text5
-  void Command2();   // aft draft: Text8, Text9
-  void Command3();   // mean of forward and aft: Text10
-  void Command4();   // midship draft: Text14
-  void Command5();   // mean of means, deformation: Text15, Text16
-  void Command6();   // displacement corrected for trim: Text19
-  void Command7();   // density correction: Text21, Text22
-  void Command8();   // trim: Text23, Text24, Text25
-  void Command9();   // D.M.: Text32
-  void Command10();  // cargo: Text33, Text40
-  void Command11();  // total trim correction: Text43
-  void Command12();  // first trim correction: Text42
-  void Command13();  // second trim correction: Text41
-  void Command14();  // clear all 44 fields
+  void Command1();   // ForwardDraftMeans
+  void Command2();   // AftDraftMeans
+  void Command3();   // ForwardAftMean
+  void Command4();   // MidshipMean
+  void Command5();   // MeanOfMeans
+  void Command6();   // DisplacementCorrectedForTrim
+  void Command7();   // DisplacementCorrectedForDensity
+  void Command8();   // Trim
+  void Command9();   // DeltaMtc
+  void Command10();  // Cargo
+  void Command11();  // TotalTrimCorrection
+  void Command12();  // TrimCorrection1
+  void Command13();  // TrimCorrection2
+  void Command14();  // Clear: every field emptied
 
  private:
   using Body = void (Worksheet::*)();
@@ -56,13 +109,14 @@ class Worksheet {
   // Runs one command body and reports an arithmetic fault that ends it.
   void Run(Body body);
 
-  void ForwardDraft();
-  void AftDraft();
-  void MeanOfForwardAndAft();
-  void MidshipDraft();
+  // Each step is named after what it computes and writes.
+  void ForwardDraftMeans();
+  void AftDraftMeans();
+  void ForwardAftMean();
+  void MidshipMean();
   void MeanOfMeans();
-  void TrimCorrection();
-  void DensityCorrection();
+  void DisplacementCorrectedForTrim();
+  void DisplacementCorrectedForDensity();
   void Trim();
   void DeltaMtc();
   void Cargo();
@@ -72,17 +126,18 @@ class Worksheet {
   void Clear();
 
   // The means of a block of two readings and a stem correction.
-  void DraftMeans(int port, int starboard, int stem, int mean_out, int corrected_out);
-  // The formula notice and the L.B.P. test shared by both trim corrections.
+  void DraftMeans(Field port, Field starboard, Field stem, Field mean, Field corrected);
+  // The L.B.P. that both trim corrections divide by is given and not 0;
+  // if not, says so in a notice.
   [[nodiscard]] bool LbpGiven();
 
-  [[nodiscard]] Checked Number(int n) const;
-  [[nodiscard]] bool IsEmpty(int n) const;
+  [[nodiscard]] Checked Number(Field n) const;
+  [[nodiscard]] bool IsEmpty(Field n) const;
   // The value of a finished step; ends the command if it faulted.
   static Checked Require(Checked value);
-  void WriteNumber(int n, Checked value);
-  void Write(int n, std::string_view text);
-  [[nodiscard]] std::string& Field(int n);
+  void WriteNumber(Field n, Checked value);
+  void Write(Field n, std::string_view text);
+  [[nodiscard]] std::string& Slot(int n);
 
   Host& host_;
   std::array<std::string, kFieldCount> fields_;
