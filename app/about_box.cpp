@@ -7,6 +7,7 @@
 #include "app/version.h"
 #include "ui/application_title.h"
 #include "ui/control.h"
+#include "ui/dialog_frame.h"
 #include "ui/form.h"
 #include "ui/notice_box.h"
 #include "ui/reach_keeper.h"
@@ -54,18 +55,14 @@ constexpr std::array<ui::Control, 7> kControls{{
     {"Line1", Kind::kLine, "", {0, 1560, 5880, 1560}, -1, Look::kWhite, ""},
 }};
 
-constexpr Qt::WindowFlags kFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                                   Qt::MSWindowsFixedSizeDialogHint;
-
 }  // namespace
 
-AboutBox::AboutBox(QWidget* owner) : QDialog(owner, kFrame) {
+AboutBox::AboutBox(QWidget* owner) : QDialog(owner, ui::kDialogFrame) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(tr("About %1").arg(QString::fromLatin1(ui::kApplicationTitle)));
   setFont(ui::SheetFont::Font());
   setFixedSize(ui::PixelsFromTwips(kWidthTwips), ui::PixelsFromTwips(kHeightTwips));
-  controls_ = ui::BuildForm(*this, kControls);
+  ui::BuildForm(*this, kControls);
 
   findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(VersionText());
   findChild<QLabel*>(QStringLiteral("lblTitle"))

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <string>
-#include <vector>
 
 #include "app/sysinfo/native_launcher.h"
 #include "app/sysinfo/native_registry.h"
@@ -25,7 +24,6 @@ class AboutBox : public QDialog, public sysinfo::NoticeSink {
   static QString VersionText();
 
  private:
-  std::vector<QWidget*> controls_;
   sysinfo::NativeRegistry registry_;
   sysinfo::NativeLauncher launcher_;
   sysinfo::SystemInformation system_information_{registry_, launcher_, *this};

@@ -16,6 +16,29 @@ board, one button per step.")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES ON)
 
+# The changelog's first entry names the version and the release date; the
+# version must be the project's, and the date is the one the metainfo and
+# the manual page give.
+function(changelog_field field out)
+  execute_process(COMMAND dpkg-parsechangelog -l ${PROJECT_SOURCE_DIR}/packaging/changelog -S ${field}
+                  OUTPUT_VARIABLE value OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  set(${out} "${value}" PARENT_SCOPE)
+endfunction()
+function(release_date format out)
+  execute_process(COMMAND env LC_ALL=C date -u -d @${DRAFTSURVEY_RELEASE_TIMESTAMP} "+${format}"
+                  OUTPUT_VARIABLE value OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  set(${out} "${value}" PARENT_SCOPE)
+endfunction()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog)
+changelog_field(Version changelog_version)
+if(NOT changelog_version STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "packaging/changelog is at version ${changelog_version}, the project at "
+                      "${PROJECT_VERSION}: give the new version a changelog entry.")
+endif()
+changelog_field(Timestamp DRAFTSURVEY_RELEASE_TIMESTAMP)
+release_date("%Y-%m-%d" DRAFTSURVEY_RELEASE_DATE)
+release_date("%B %Y" DRAFTSURVEY_MANUAL_DATE)
+
 if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackage.cmake)
   return()
@@ -73,17 +96,6 @@ string(REGEX REPLACE "!\\[[^]\n]*\\]\\([^)\n]*\\)\n\n" "" user_guide "${intro}${
 file(WRITE ${packaging_dir}/README.md "${user_guide}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/README.md)
 
-# The release date, from the changelog's first entry, for the metainfo.
-file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/changelog trailer REGEX "^ -- " LIMIT_COUNT 1)
-string(REGEX MATCH ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) " _ "${trailer}")
-set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-list(FIND months "${CMAKE_MATCH_2}" month)
-math(EXPR month "${month} + 1" OUTPUT_FORMAT DECIMAL)
-string(LENGTH "${month}" digits)
-if(digits EQUAL 1)
-  set(month "0${month}")
-endif()
-set(DRAFTSURVEY_RELEASE_DATE "${CMAKE_MATCH_3}-${month}-${CMAKE_MATCH_1}")
 set(DRAFTSURVEY_APPSTREAM_ID org.example.draftsurvey)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/metainfo.xml.in
                ${packaging_dir}/${DRAFTSURVEY_APPSTREAM_ID}.metainfo.xml @ONLY)
@@ -91,7 +103,6 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/draftsurvey.1.in ${packaging_dir}
 
 # The changelog of a native package, the manual page and the guide,
 # compressed as Debian policy asks.
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog)
 file(COPY ${PROJECT_SOURCE_DIR}/packaging/changelog DESTINATION ${packaging_dir})
 foreach(file IN ITEMS changelog draftsurvey.1 README.md)
   execute_process(COMMAND gzip -9nf ${packaging_dir}/${file} COMMAND_ERROR_IS_FATAL ANY)

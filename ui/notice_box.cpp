@@ -16,14 +16,11 @@
 #include <algorithm>
 
 #include "ui/application_title.h"
+#include "ui/dialog_frame.h"
 #include "ui/reach_keeper.h"
 
 namespace ui {
 namespace {
-
-constexpr Qt::WindowFlags kFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                                   Qt::MSWindowsFixedSizeDialogHint;
 
 // Screen readers announce a QMessageBox as an alert; a notice is one too.
 QAccessibleInterface* AlertFactory(const QString& class_name, QObject* object) {
@@ -51,7 +48,7 @@ QPixmap StandardPixmap(const QStyle& style, QMessageBox::Icon icon, const QWidge
 }  // namespace
 
 NoticeBox::NoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon)
-    : QDialog(owner, kFrame), text_(new QLabel(text, this)), icon_(icon) {
+    : QDialog(owner, kDialogFrame), text_(new QLabel(text, this)), icon_(icon) {
   static const bool kFactoryInstalled = (QAccessible::installFactory(&AlertFactory), true);
   static_cast<void>(kFactoryInstalled);
 

@@ -28,14 +28,13 @@ class WorksheetWindow : public QWidget, public calc::Host {
   void ReportFault(calc::Fault fault) override;
   void FieldWritten(int n) override;
 
-  // What a fault report says.
-  static QString FaultText(calc::Fault fault);
-
  protected:
   void changeEvent(QEvent* event) override;
 
  private:
   void ConnectControls();
+  // What a fault report says.
+  static QString FaultText(calc::Fault fault);
 
   calc::Worksheet sheet_{*this};
   std::vector<QWidget*> controls_;

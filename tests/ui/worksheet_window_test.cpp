@@ -183,29 +183,24 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     }
   }
 
-  void placesEveryControlAsItsTableSays() {
-    for (const ui::Control& control : ui::WorksheetControls()) {
-      auto* widget = window_->findChild<QWidget*>(
-          QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size())));
-      QVERIFY(widget != nullptr);
-      const auto& [a, b, c, d] = control.twips;
-      if (control.kind == ui::Control::Kind::kLine) {
-        auto* line = qobject_cast<ui::LineWidget*>(widget);
-        QVERIFY(line != nullptr);
-        QCOMPARE(line->from(), QPoint(a / 15, b / 15));
-        QCOMPARE(line->to(), QPoint(c / 15, d / 15));
-      } else {
-        QCOMPARE(widget->geometry(), Pixels(a, b, c, d));
-      }
-      if (control.kind == ui::Control::Kind::kCaption ||
-          control.kind == ui::Control::Kind::kButton) {
-        const QString text = control.kind == ui::Control::Kind::kCaption
-                                 ? qobject_cast<QLabel*>(widget)->text()
-                                 : qobject_cast<QPushButton*>(widget)->text();
-        QCOMPARE(text, QString::fromUtf8(control.text.data(),
-                                         static_cast<qsizetype>(control.text.size())));
+  // Nothing is cut off: every control lies within the sheet and shows, as
+  // the window first opens, and every line starts or ends on it.
+  void everyControlShowsWithinTheSheet() {
+    const QRect sheet = window_->rect();
+    QStringList outside;
+    for (QWidget* control : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!control->isVisible()) outside << control->objectName() + " hidden";
+      if (auto* line = qobject_cast<ui::LineWidget*>(control)) {
+        // The table's rules may run on past the edge, as on the original form.
+        if (!sheet.contains(line->from()) && !sheet.contains(line->to())) {
+          outside << control->objectName();
+        }
+      } else if (!sheet.contains(control->geometry())) {
+        outside << control->objectName();
       }
     }
+    QVERIFY2(outside.isEmpty(), qPrintable(outside.join(", ")));
+    QCOMPARE(window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 109);
   }
 
   // Spot checks written out by hand, so a slip in the table is caught too.
@@ -707,10 +702,21 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QVERIFY(window_ != nullptr && window_->isVisible());
   }
 
-  void faultTextsNameTheFault() {
-    QCOMPARE(ui::WorksheetWindow::FaultText(calc::Fault::DivisionByZero),
-             QStringLiteral("Division by zero."));
-    QCOMPARE(ui::WorksheetWindow::FaultText(calc::Fault::Overflow), QStringLiteral("Overflow."));
+  // Each fault a step can meet is named in a warning.
+  void faultReportsNameTheFault_data() {
+    QTest::addColumn<calc::Fault>("fault");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("division by zero") << calc::Fault::DivisionByZero << "Division by zero.";
+    QTest::newRow("overflow") << calc::Fault::Overflow << "Overflow.";
+  }
+  void faultReportsNameTheFault() {
+    QFETCH(calc::Fault, fault);
+    QFETCH(QString, text);
+    boxes().Expect(1);
+    static_cast<calc::Host&>(*window_).ReportFault(fault);
+    QCOMPARE(boxes().seen().size(), std::size_t{1});
+    QCOMPARE(boxes().seen().front().text, text);
+    QCOMPARE(boxes().seen().front().icon, static_cast<int>(QMessageBox::Warning));
   }
 
   void enterInAFieldRunsNothing() {
