@@ -4,7 +4,7 @@
 PRESET ?= default
 BUILD := build/$(PRESET)
 
-.PHONY: run test build asan bench fuzz package screenshot windows windows-package windows-screenshot clean
+.PHONY: run test build asan bench fuzz package package-files screenshot windows windows-package windows-files windows-screenshot clean
 
 run:
 	@scripts/install-deps build
@@ -41,19 +41,29 @@ fuzz:
 	build/fuzz/fuzz/fuzz_worksheet -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 	  build/fuzz/corpus fuzz/seeds
 
+# Packages take their time stamps from SOURCE_DATE_EPOCH: the caller's, or
+# the date of the changelog's first entry, so that the same commit always
+# gives the same files.
+package package-files windows-package windows-files: export SOURCE_DATE_EPOCH ?= \
+  $(shell dpkg-parsechangelog -l $(CURDIR)/packaging/changelog -S Timestamp 2>/dev/null)
+
 # A Debian package (build/package/*.deb), built with the hardening flags of
 # Debian's own packages; its metainfo checked by appstreamcli, the package
-# by lintian at its most pedantic: any tag fails.
-package: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
-package:
+# by lintian at its most pedantic: any tag fails. SHA256SUMS beside it.
+package: package-files
+	appstreamcli validate --no-net --pedantic build/package/packaging/*.metainfo.xml
+	lintian -I --pedantic --fail-on error,warning,info,pedantic build/package/draftsurvey_*.deb
+
+# The .deb and its checksum alone, as the rebuild check makes them again.
+package-files: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+package-files:
 	@scripts/install-deps build package
 	cmake --preset package >/dev/null \
 	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
 	cmake --build --preset package --target draftsurvey
-	cd build/package && cpack -G DEB
-	appstreamcli validate --no-net --pedantic build/package/packaging/*.metainfo.xml
-	lintian -I --pedantic --fail-on error,warning,info,pedantic build/package/draftsurvey_*.deb
+	cd build/package && rm -f draftsurvey_*.deb SHA256SUMS && cpack -G DEB
+	cd build/package && sha256sum draftsurvey_*.deb >SHA256SUMS && sha256sum -c SHA256SUMS
 
 # The README's picture of a worked survey, from the real program.
 screenshot:

@@ -49,6 +49,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# xz, as Debian's own packages; unlike gzip it writes no time into its header.
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
 set(packaging_dir ${PROJECT_BINARY_DIR}/packaging)
