@@ -62,7 +62,8 @@ package-files:
 	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
 	cmake --build --preset package --target draftsurvey
-	cd build/package && rm -f draftsurvey_*.deb SHA256SUMS && cpack -G DEB
+	@# CPack gives the .deb's own members the modes the umask leaves.
+	cd build/package && rm -f draftsurvey_*.deb SHA256SUMS && umask 022 && cpack -G DEB
 	cd build/package && sha256sum draftsurvey_*.deb >SHA256SUMS && sha256sum -c SHA256SUMS
 
 # The README's picture of a worked survey, from the real program.
