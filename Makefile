@@ -81,21 +81,36 @@ windows:
 	  cmake --preset windows-cross >/dev/null && cmake --build --preset windows-cross
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows-cross
 
-# The Windows ZIP and 64-bit installer (build/windows-cross/DraftSurvey-*-win64*),
+# The Windows ZIP and 64-bit installer (build/windows-release/DraftSurvey-*-win64*),
 # each taken down a user's road under Wine (scripts/test-windows-package).
-windows-package: windows
+windows-package: windows windows-files
 	cmake --preset app >/dev/null && cmake --build --preset app --target control_centres
-	cd build/windows-cross && rm -f DraftSurvey-*-win64.* && cpack -G "ZIP;NSIS"
-	scripts/test-windows-package build/windows-cross/DraftSurvey-*-win64.zip \
-	  build/windows-cross/DraftSurvey-*-win64.exe
+	scripts/test-windows-package build/windows-release/DraftSurvey-*-win64.zip \
+	  build/windows-release/DraftSurvey-*-win64.exe
+
+# The two Windows packages and their checksums alone, from the release
+# build; signed when DRAFTSURVEY_SIGN_PKCS12 and DRAFTSURVEY_SIGN_PASSWORD_FILE
+# name a certificate (scripts/sign-windows). A failed signing leaves no package.
+# WINDOWS_FILES puts them elsewhere.
+WINDOWS_FILES ?= build/windows-release
+windows-files:
+	@scripts/install-deps build windows sign
+	scripts/sign-windows --check
+	@DRAFTSURVEY_QT_WINDOWS=$$(scripts/build-qt-windows) && export DRAFTSURVEY_QT_WINDOWS && \
+	  cmake --preset windows-release >/dev/null && cmake --build --preset windows-release
+	mkdir -p $(WINDOWS_FILES) && cd $(WINDOWS_FILES) && rm -f DraftSurvey-*-win64.* SHA256SUMS
+	cd build/windows-release && umask 022 && { cpack -G "ZIP;NSIS" -B $(abspath $(WINDOWS_FILES)) || \
+	  { rm -f $(abspath $(WINDOWS_FILES))/DraftSurvey-*-win64.*; exit 1; }; }
+	cd $(WINDOWS_FILES) && sha256sum DraftSurvey-*-win64.zip DraftSurvey-*-win64.exe >SHA256SUMS && \
+	  sha256sum -c SHA256SUMS
 
 # The README's picture of the Windows build, from the packaged program.
 windows-screenshot: windows-package
 	@scripts/install-deps screenshot
-	rm -rf build/windows-cross/unpacked && mkdir -p build/windows-cross/unpacked
-	cd build/windows-cross/unpacked && unzip -q ../DraftSurvey-*-win64.zip
+	rm -rf build/windows-release/unpacked && mkdir -p build/windows-release/unpacked
+	cd build/windows-release/unpacked && unzip -q ../DraftSurvey-*-win64.zip
 	WINEPREFIX=$(CURDIR)/build/windows-cross/wineprefix scripts/take-screenshot \
-	  "scripts/wine-run $$(echo build/windows-cross/unpacked/DraftSurvey-*-win64/bin/draftsurvey.exe)" \
+	  "scripts/wine-run $$(echo build/windows-release/unpacked/DraftSurvey-*-win64/bin/draftsurvey.exe)" \
 	  docs/worksheet-windows.png
 
 clean:

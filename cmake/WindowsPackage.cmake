@@ -32,8 +32,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${licenses} RENAME LICEN
 install(FILES ${PROJECT_SOURCE_DIR}/ui/fonts/LICENSE DESTINATION ${licenses}/fonts
         RENAME LiberationSans-LICENSE.txt)
 
-file(READ ${DRAFTSURVEY_QT_WINDOWS}/.finished QT_BUILD_NOTE)
-string(STRIP "${QT_BUILD_NOTE}" QT_BUILD_NOTE)
+# The Qt source, named by its Debian version alone: a date would make two
+# builds of the same commit differ.
+execute_process(COMMAND dpkg-query -W -f=\${Version} qt6-base-dev OUTPUT_VARIABLE qt_source_version
+                COMMAND_ERROR_IS_FATAL ANY)
+set(QT_BUILD_NOTE "qt6-base ${qt_source_version} from Debian's source package,")
 configure_file(${PROJECT_SOURCE_DIR}/packaging/qt-note.txt.in
                ${PROJECT_BINARY_DIR}/packaging/README-Qt.txt @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/README-Qt.txt DESTINATION ${licenses}/qt)

@@ -7,7 +7,12 @@ set(DRAFTSURVEY_RUNTIME_DIR ${PROJECT_BINARY_DIR}/bin)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${DRAFTSURVEY_RUNTIME_DIR})
 
 set(mingw_runtime "")
-foreach(dll IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+set(mingw_runtime_names libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+# The stack protector and the fortified string functions live in libssp.
+if(CMAKE_CXX_FLAGS MATCHES "-fstack-protector|_FORTIFY_SOURCE")
+  list(APPEND mingw_runtime_names libssp-0.dll)
+endif()
+foreach(dll IN LISTS mingw_runtime_names)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                   OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
   if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
@@ -46,14 +51,18 @@ if(DRAFTSURVEY_GUI)
   foreach(target IN LISTS qt_styles)
     install(FILES $<TARGET_FILE:${target}> DESTINATION ${CMAKE_INSTALL_BINDIR}/styles)
   endforeach()
-  # The DLLs come with their symbols; the package needs none of them (the
-  # program is stripped as the package is made).
+endif()
+
+# The DLLs come with their symbols; the package needs none of them (the
+# program is stripped as the package is made). Called after the last DLL's
+# install rule, as the rules run in the order they are given.
+function(strip_installed_dlls)
   install(CODE "
     file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/*.dll\")
     foreach(dll IN LISTS dlls)
       execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\" COMMAND_ERROR_IS_FATAL ANY)
     endforeach()")
-endif()
+endfunction()
 
 # Copies the Qt DLLs a program links beside it, where Windows (and Wine)
 # looks for them.
