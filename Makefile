@@ -99,8 +99,11 @@ windows-files:
 	@DRAFTSURVEY_QT_WINDOWS=$$(scripts/build-qt-windows) && export DRAFTSURVEY_QT_WINDOWS && \
 	  cmake --preset windows-release >/dev/null && cmake --build --preset windows-release
 	mkdir -p $(WINDOWS_FILES) && cd $(WINDOWS_FILES) && rm -f DraftSurvey-*-win64.* SHA256SUMS
-	cd build/windows-release && umask 022 && { cpack -G "ZIP;NSIS" -B $(abspath $(WINDOWS_FILES)) || \
-	  { rm -f $(abspath $(WINDOWS_FILES))/DraftSurvey-*-win64.*; exit 1; }; }
+	cd build/windows-release && rm -f DraftSurvey-*-win64.exe && umask 022 && \
+	  { { cpack -G ZIP -B $(abspath $(WINDOWS_FILES)) && cmake --build . --target installer && \
+	      { [ $(abspath $(WINDOWS_FILES)) = $(CURDIR)/build/windows-release ] || \
+	        mv DraftSurvey-*-win64.exe $(abspath $(WINDOWS_FILES))/; }; } || \
+	    { rm -f DraftSurvey-*-win64.exe $(abspath $(WINDOWS_FILES))/DraftSurvey-*-win64.*; exit 1; }; }
 	cd $(WINDOWS_FILES) && sha256sum DraftSurvey-*-win64.zip DraftSurvey-*-win64.exe >SHA256SUMS && \
 	  sha256sum -c SHA256SUMS
 

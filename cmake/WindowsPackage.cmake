@@ -1,31 +1,11 @@
-# The Windows ZIP and the 64-bit NSIS installer, DraftSurvey-<version>-win64:
+# The Windows ZIP and the 64-bit installer, DraftSurvey-<version>-win64:
 # bin/ holds draftsurvey.exe with the DLLs and plugins that
 # WindowsRuntime.cmake installs; licenses/ the program's, the fonts' and
-# Qt's licences. The installer puts them under the 64-bit Program Files,
-# adds a Start-menu shortcut and an Apps & features entry, and its
-# uninstaller takes all three away again. What the program itself stored
-# for the user (its placement under HKEY_CURRENT_USER) stays, as with most
-# Windows programs.
-set(CPACK_GENERATOR "ZIP;NSIS")
+# Qt's licences. CPack makes the ZIP; the installer is the project's own
+# script (packaging/windows/installer.nsi), which installs for the current
+# user or for everyone, and is built by the target `installer`.
+set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME DraftSurvey-${PROJECT_VERSION}-win64)
-set(CPACK_PACKAGE_INSTALL_DIRECTORY "${DRAFTSURVEY_TITLE}")
-# One Apps entry whatever the version, so that a newer installer replaces it.
-set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "${DRAFTSURVEY_TITLE}")
-set(CPACK_PACKAGE_EXECUTABLES draftsurvey "${DRAFTSURVEY_TITLE}")
-set(CPACK_NSIS_DISPLAY_NAME "${DRAFTSURVEY_TITLE}")
-set(CPACK_NSIS_PACKAGE_NAME "${DRAFTSURVEY_TITLE}")
-set(CPACK_NSIS_INSTALLED_ICON_NAME bin\\\\draftsurvey.exe)
-set(CPACK_NSIS_MUI_ICON ${DRAFTSURVEY_ICO})
-set(CPACK_NSIS_MUI_UNIICON ${DRAFTSURVEY_ICO})
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-# A 64-bit installer, from Debian's amd64-unicode stubs, for the 64-bit
-# Program Files and registry view.
-set(CPACK_NSIS_EXECUTABLE ${CMAKE_CURRENT_LIST_DIR}/makensis-amd64)
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-# CPack's entry has no size; Apps & features shows this one (in KiB).
-set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
-  SectionGetSize 0 $0
-  WriteRegDWORD SHCTX 'Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}' 'EstimatedSize' $0")
 
 set(licenses licenses)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${licenses} RENAME LICENSE.txt)
@@ -41,5 +21,20 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/qt-note.txt.in
                ${PROJECT_BINARY_DIR}/packaging/README-Qt.txt @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/README-Qt.txt DESTINATION ${licenses}/qt)
 install(DIRECTORY ${DRAFTSURVEY_QT_WINDOWS}/LICENSES/ DESTINATION ${licenses}/qt)
+
+set(installer_files ${PROJECT_BINARY_DIR}/installer-files)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/installer.nsh.in
+               ${PROJECT_BINARY_DIR}/packaging/installer.nsh @ONLY)
+# The installed tree, as the ZIP holds it, packed by makensis for amd64.
+add_custom_target(installer
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${installer_files}
+  COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${installer_files} --strip
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/makensis-amd64 -V2
+          -DDEFINES=${PROJECT_BINARY_DIR}/packaging/installer.nsh -DSTAGE=${installer_files}
+          -DOUTFILE=${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.exe
+          ${PROJECT_SOURCE_DIR}/packaging/windows/installer.nsi
+  DEPENDS draftsurvey
+  COMMENT "Making the installer ${CPACK_PACKAGE_FILE_NAME}.exe"
+  VERBATIM)
 
 include(CPack)

@@ -7,6 +7,8 @@ find_program(ICOTOOL icotool REQUIRED)
 set(DRAFTSURVEY_ICON_SIZES 16 32 48 256)
 # The icon's place, which the installer also takes for its own.
 set(DRAFTSURVEY_ICO ${PROJECT_BINARY_DIR}/windows-resources/draftsurvey.ico)
+# The copyright line of the licence, for the program's and the installer's details.
+file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE DRAFTSURVEY_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
 
 # Writes `ico` from `svg`: each size drawn by rsvg-convert, the largest
 # kept as PNG inside the icon, as Windows expects at 256 pixels.
@@ -34,7 +36,6 @@ function(add_windows_resources target svg)
   get_filename_component(dir ${DRAFTSURVEY_ICO} DIRECTORY)
   set(source ${PROJECT_SOURCE_DIR}/app/resources/windows)
   set(DRAFTSURVEY_MANIFEST ${dir}/draftsurvey.manifest)
-  file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE DRAFTSURVEY_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
   add_windows_icon(${svg} ${DRAFTSURVEY_ICO})
   configure_file(${source}/draftsurvey.manifest.in ${DRAFTSURVEY_MANIFEST} @ONLY)
   configure_file(${source}/draftsurvey.rc.in ${dir}/draftsurvey.rc @ONLY)

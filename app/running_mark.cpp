@@ -1,0 +1,23 @@
+#include "app/running_mark.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace app {
+
+#ifdef _WIN32
+RunningMark::RunningMark()
+    : session_(CreateMutexW(nullptr, FALSE, DRAFTSURVEY_RUNNING_MUTEX)),
+      global_(CreateMutexW(nullptr, FALSE, L"Global\\" DRAFTSURVEY_RUNNING_MUTEX)) {}
+
+RunningMark::~RunningMark() {
+  if (session_ != nullptr) CloseHandle(session_);
+  if (global_ != nullptr) CloseHandle(global_);
+}
+#else
+RunningMark::RunningMark() = default;
+RunningMark::~RunningMark() = default;
+#endif
+
+}  // namespace app
