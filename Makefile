@@ -99,7 +99,8 @@ windows-files:
 	@DRAFTSURVEY_QT_WINDOWS=$$(scripts/build-qt-windows) && export DRAFTSURVEY_QT_WINDOWS && \
 	  cmake --preset windows-release >/dev/null && cmake --build --preset windows-release
 	mkdir -p $(WINDOWS_FILES) && cd $(WINDOWS_FILES) && rm -f DraftSurvey-*-win64.* SHA256SUMS
-	cd build/windows-release && rm -f DraftSurvey-*-win64.exe && umask 022 && \
+	@# A ZIP's file times are local times: UTC, wherever it is built.
+	cd build/windows-release && rm -f DraftSurvey-*-win64.exe && umask 022 && export TZ=UTC && \
 	  { { cpack -G ZIP -B $(abspath $(WINDOWS_FILES)) && cmake --build . --target installer && \
 	      { [ $(abspath $(WINDOWS_FILES)) = $(CURDIR)/build/windows-release ] || \
 	        mv DraftSurvey-*-win64.exe $(abspath $(WINDOWS_FILES))/; }; } || \
