@@ -29,12 +29,18 @@ void Restore(QWidget& window) {
 }  // namespace
 
 ReachKeeper::ReachKeeper(QWidget& box) : QObject(&box), box_(box) {
+  // Windows hides a minimised window's owned boxes rather than minimising
+  // them too, so the owners are watched as well.
   box.installEventFilter(this);
+  for (QWidget* owner = OwnerOf(box); owner != nullptr; owner = OwnerOf(*owner)) {
+    owner->installEventFilter(this);
+  }
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &ReachKeeper::OnFocusWindowChanged);
 }
 
 bool ReachKeeper::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &box_ && event->type() == QEvent::WindowStateChange && box_.isMinimized()) {
+  const auto* window = qobject_cast<QWidget*>(watched);
+  if (event->type() == QEvent::WindowStateChange && window != nullptr && window->isMinimized()) {
     // After the window manager has finished minimising, not inside it.
     QTimer::singleShot(0, this, &ReachKeeper::BringBack);
   }

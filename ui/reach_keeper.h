@@ -12,7 +12,8 @@ namespace ui {
 // manager may minimise a box, and the window it belongs to with it; every
 // other window of the program would then look frozen, as the box still
 // blocks it, and X11 gives such a window neither the click nor the focus.
-// So a minimised box comes straight back, restored with its owners, and
+// So a minimised box, or a box whose owner was minimised, comes straight
+// back, restored with its owners, and
 // whenever another window of the program is activated the box is raised
 // and made active again, as Windows does for its own dialogs.
 class ReachKeeper : public QObject {

@@ -649,13 +649,17 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   // activating any window of the program, as a click on it does, brings the
   // notice back rather than leaving a program that takes no input.
   void aMinimisedNoticeComesBackWhenAWindowIsActivated_data() {
+    QTest::addColumn<bool>("notice_minimised");
     QTest::addColumn<bool>("sheet_minimised");
     QTest::addColumn<bool>("other_window");
-    QTest::newRow("notice minimised, sheet clicked") << false << false;
-    QTest::newRow("both minimised, main window clicked") << true << true;
-    QTest::newRow("notice minimised, main window clicked") << false << true;
+    QTest::newRow("notice minimised, sheet clicked") << true << false << false;
+    QTest::newRow("both minimised, main window clicked") << true << true << true;
+    QTest::newRow("notice minimised, main window clicked") << true << false << true;
+    // As Windows does: the owner minimised, its owned box only hidden.
+    QTest::newRow("sheet minimised, main window clicked") << false << true << true;
   }
   void aMinimisedNoticeComesBackWhenAWindowIsActivated() {
+    QFETCH(bool, notice_minimised);
     QFETCH(bool, sheet_minimised);
     QFETCH(bool, other_window);
     QWidget main_window;  // stands for the program's main window
@@ -666,9 +670,9 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     bool minimised = false;
     bool back = false;
     boxes().Expect(1, Dismissal::kOkButton, [&](QDialog& box) {
-      box.showMinimized();
+      if (notice_minimised) box.showMinimized();
       if (sheet_minimised) window_->showMinimized();
-      minimised = box.isMinimized();
+      minimised = box.isMinimized() || window_->isMinimized();
       QWidget& clicked = other_window ? main_window : *window_;
       // What a window manager does on a click: activate the window, then pass the click on.
       clicked.activateWindow();
