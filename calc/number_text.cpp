@@ -9,127 +9,112 @@
 #include <optional>
 #include <string_view>
 
+#include "calc/number_characters.h"
+
 namespace calc {
 namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// Characters beyond ASCII that show as a blank or as nothing: Unicode's
-// space separators (no-break, thin, figure, narrow no-break, ideographic
-// and the rest of category Zs), the zero-width space and joiners, the word
-// joiner and the byte-order mark. Figures pasted from PDF reports and web
-// pages carry them; each must read as the blank it looks like.
-constexpr std::array<std::string_view, 21> kWideBlanks{
-    "\u00a0", "\u1680", "\u2000", "\u2001", "\u2002", "\u2003", "\u2004",
-    "\u2005", "\u2006", "\u2007", "\u2008", "\u2009", "\u200a", "\u202f",
-    "\u205f", "\u3000", "\u200b", "\u200c", "\u200d", "\u2060", "\ufeff"};
+using enum NumberCharacter;
 
-constexpr bool IsAsciiBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-constexpr bool IsAscii(char c) {
-  return static_cast<unsigned char>(c) < 0x80;
+constexpr bool IsSign(NumberCharacter kind) {
+  return kind == kPlus || kind == kMinus;
 }
 
-// The length in bytes of the blank that `text` starts with, or 0. Text is
-// UTF-8; a byte that starts no blank is an ordinary character, valid UTF-8
-// or not.
-constexpr std::size_t BlankLength(std::string_view text) {
-  if (text.empty()) return 0;
-  if (IsAsciiBlank(text.front())) return 1;
-  if (IsAscii(text.front())) return 0;
-  for (const std::string_view blank : kWideBlanks) {
-    if (text.starts_with(blank)) return blank.size();
-  }
-  return 0;
-}
-
-constexpr bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-constexpr bool IsSign(char c) {
-  return c == '+' || c == '-';
-}
-
-// Walks a text as if its blanks had been removed first.
+// Walks a text character by character as if its blanks had been removed.
 class Cursor {
  public:
   explicit Cursor(std::string_view text) : text_(text) {}
 
-  // The next character that is not a blank, or '\0' at the end (a real
-  // '\0' in the text ends a number just the same).
-  char Peek() {
-    while (const std::size_t blank = BlankLength(text_.substr(pos_))) pos_ += blank;
-    return pos_ < text_.size() ? text_[pos_] : '\0';
+  // The next character that is not a blank; kOther at the end.
+  ClassifiedCharacter Peek() {
+    while (!peeked_) {
+      if (pos_ == text_.size()) return {};
+      next_ = FirstCharacter(text_.substr(pos_));
+      if (next_.character.kind == kBlank) {
+        pos_ += next_.length;
+      } else {
+        peeked_ = true;
+      }
+    }
+    return next_.character;
   }
-  void Take() { consumed_ = ++pos_; }
-  // Where the next character that is not a blank stands.
-  [[nodiscard]] std::size_t position() {
+  void Take() {
     Peek();
-    return pos_;
+    pos_ += next_.length;
+    peeked_ = false;
   }
-  // Just past the last character taken, before any blanks that follow it.
-  [[nodiscard]] std::size_t consumed() const { return consumed_; }
 
  private:
   std::string_view text_;
   std::size_t pos_ = 0;
-  std::size_t consumed_ = 0;
+  Utf8Character next_;
+  bool peeked_ = false;
 };
 
 struct Scan {
   bool negative = false;
-  bool has_digit = false;
-  std::string_view number;  // unsigned mantissa and exponent, blanks still in it
+  // The unsigned mantissa and exponent in ASCII, as std::from_chars reads
+  // them; empty when the mantissa has no digit.
+  std::string number;
 };
 
 Scan ScanNumber(std::string_view text) {
   Cursor cursor(text);
   Scan scan;
-  if (IsSign(cursor.Peek())) {
-    scan.negative = cursor.Peek() == '-';
+  const auto kind = [&] { return cursor.Peek().kind; };
+  if (IsSign(kind())) {
+    scan.negative = kind() == kMinus;
     cursor.Take();
   }
-  const std::size_t begin = cursor.position();
+  std::string& number = scan.number;
   const auto take_digits = [&] {
-    for (; IsDigit(cursor.Peek()); cursor.Take()) scan.has_digit = true;
+    for (; kind() == kDigit; cursor.Take()) number += static_cast<char>('0' + cursor.Peek().digit);
   };
   take_digits();
-  if (cursor.Peek() == '.') {
+  if (kind() == kPoint) {
+    number += '.';
     cursor.Take();
     take_digits();
   }
-  std::size_t end = cursor.consumed();
-  if (scan.has_digit && (cursor.Peek() == 'E' || cursor.Peek() == 'e')) {
+  if (number.find_first_not_of('.') == std::string::npos) return {};
+  if (kind() == kExponent) {
+    const std::size_t mantissa = number.size();
+    number += 'e';
     cursor.Take();
-    if (IsSign(cursor.Peek())) cursor.Take();
-    if (IsDigit(cursor.Peek())) {
-      while (IsDigit(cursor.Peek())) cursor.Take();
-      end = cursor.consumed();
+    if (IsSign(kind())) {
+      number += kind() == kMinus ? '-' : '+';
+      cursor.Take();
+    }
+    if (kind() == kDigit) {
+      take_digits();
+    } else {
+      number.resize(mantissa);
     }
   }
-  if (scan.has_digit) scan.number = text.substr(begin, end - begin);
   return scan;
 }
 
 // Decimal exponent of a compact number, near enough to tell whether a
 // number out of range is too large or too small. Saturates, never wraps.
 long long DecimalMagnitude(std::string_view number) {
+  const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
   std::size_t i = 0;
   while (i < number.size() && number[i] == '0') ++i;
   long long magnitude = 0;
-  for (; i < number.size() && IsDigit(number[i]); ++i) ++magnitude;
+  for (; i < number.size() && is_digit(number[i]); ++i) ++magnitude;
   if (i < number.size() && number[i] == '.') {
     ++i;
     if (magnitude == 0) {
       for (; i < number.size() && number[i] == '0'; ++i) --magnitude;
     }
-    while (i < number.size() && IsDigit(number[i])) ++i;
+    while (i < number.size() && is_digit(number[i])) ++i;
   }
   if (i < number.size()) {  // the exponent
     ++i;
     const bool negative = number[i] == '-';
-    if (IsSign(number[i])) ++i;
+    if (number[i] == '-' || number[i] == '+') ++i;
     constexpr long long kLimit = 1'000'000'000'000;
     long long exponent = 0;
     for (; i < number.size(); ++i) exponent = std::min(kLimit, exponent * 10 + (number[i] - '0'));
@@ -150,38 +135,28 @@ double ConvertCompact(std::string_view number) {
   return value;
 }
 
-double Convert(std::string_view number) {
-  // A scanned number holds no byte beyond ASCII but those of wide blanks.
-  const auto blank_byte = [](char c) { return IsAsciiBlank(c) || !IsAscii(c); };
-  if (std::none_of(number.begin(), number.end(), blank_byte)) return ConvertCompact(number);
-  std::string compact;
-  for (std::size_t i = 0; i < number.size();) {
-    if (const std::size_t blank = BlankLength(number.substr(i))) {
-      i += blank;
-    } else {
-      compact += number[i++];
-    }
-  }
-  return ConvertCompact(compact);
-}
-
-// Most field texts hold a number without blanks inside it. Then the
-// standard parser, which accepts exactly the mantissa and exponent above,
-// reads it in one call. It must stop where the full scan would stop too:
-// not on a blank, which the full scan skips, and not on an exponent letter,
-// whose digits might follow after blanks.
-std::optional<double> ReadWithoutBlanks(std::string_view text) {
+// Most field texts are ASCII numbers without blanks inside. The standard
+// parser, which accepts exactly the mantissa and exponent above, reads
+// them in one call. It must stop where the full scan would stop too: not
+// before a character that the scan would skip or read on (a blank, any
+// byte beyond ASCII), nor on an exponent letter whose digits might follow
+// after blanks.
+std::optional<double> ReadPlainAscii(std::string_view text) {
+  const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
   std::size_t start = 0;
-  if (!text.empty() && IsSign(text[0])) start = 1;
-  if (start == text.size() || !(IsDigit(text[start]) || text[start] == '.')) return std::nullopt;
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) start = 1;
+  if (start == text.size() || !(is_digit(text[start]) || text[start] == '.')) return std::nullopt;
   const std::string_view rest = text.substr(start);
   double value = 0.0;
   const auto [end, error] =
       std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
   if (error == std::errc::invalid_argument) return std::nullopt;
   const std::string_view after = rest.substr(static_cast<std::size_t>(end - rest.data()));
-  if (BlankLength(after) > 0 || after.starts_with('e') || after.starts_with('E')) {
-    return std::nullopt;
+  if (!after.empty()) {
+    const auto byte = static_cast<unsigned char>(after[0]);
+    if (byte >= 0x80U) return std::nullopt;
+    const NumberCharacter next = ClassifyCodePoint(byte).kind;
+    if (next == kBlank || next == kExponent) return std::nullopt;
   }
   if (error == std::errc::result_out_of_range) {
     value = ConvertCompact(rest.substr(0, static_cast<std::size_t>(end - rest.data())));
@@ -192,10 +167,10 @@ std::optional<double> ReadWithoutBlanks(std::string_view text) {
 }  // namespace
 
 double NumberFromText(std::string_view text) {
-  if (const auto value = ReadWithoutBlanks(text)) return *value;
+  if (const auto value = ReadPlainAscii(text)) return *value;
   const Scan scan = ScanNumber(text);
-  if (!scan.has_digit) return 0.0;
-  const double magnitude = Convert(scan.number);
+  if (scan.number.empty()) return 0.0;
+  const double magnitude = ConvertCompact(scan.number);
   return scan.negative ? -magnitude : magnitude;
 }
 

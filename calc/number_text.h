@@ -7,26 +7,38 @@ namespace calc {
 
 // How a field's text is read as a number. Text is UTF-8.
 //
-//   text  := { any byte }
-//   blank := ' ' | '\t' | '\n' | '\r'
-//          | U+00A0 | U+1680 | U+2000..U+200A | U+202F | U+205F | U+3000
-//          | U+200B..U+200D | U+2060 | U+FEFF      skipped wherever it stands
-//   number:= [ '+' | '-' ] mantissa [ exponent ]
-//   mantissa := digits [ '.' [ digits ] ] | '.' digits
-//   exponent := ( 'E' | 'e' ) [ '+' | '-' ] digits
+//   number   := [ sign ] mantissa [ exponent ]     blanks removed first
+//   mantissa := digits [ point [ digits ] ] | point digits
+//   exponent := exponent-letter [ sign ] digits
 //
-// A blank is every character that shows as one, or shows as nothing: the
-// Unicode space separators (no-break, thin, figure, narrow no-break ...),
-// carriage return, the zero-width characters and the byte-order mark, as
-// figures copied from spreadsheets, PDF reports and web pages carry them.
+//   blank  := any code point with Unicode's White_Space or
+//             Default_Ignorable_Code_Point property, or of category Cc:
+//             spaces of every width, tab, line and paragraph breaks, the
+//             zero-width characters, the byte-order mark, the soft hyphen,
+//             the left-to-right and right-to-left marks, the other bidi
+//             controls and every control character, NUL included
+//   sign   := '+' | U+FF0B | U+FE62                         plus
+//           | '-' | U+2212 | U+2010..U+2013 | U+FE63 | U+FF0D  minus
+//   digit  := any code point of category Nd, read as its value: ASCII,
+//             full-width, Arabic-Indic, Devanagari and every other script
+//   point  := '.' | U+FF0E (full-width) | U+066B (Arabic decimal separator)
+//   exponent-letter := 'E' | 'e' | U+FF25 | U+FF45      (and full-width)
 //
-// The longest leading number, blanks removed, is rounded to the nearest
-// double; everything after it is ignored. An exponent letter without
-// digits after it ends the number before the letter. Text without a digit
-// in its mantissa reads as 0. Only '.' is a decimal separator, whatever the
-// process locale says; there are no thousands separators.
-// A number beyond the range of a double reads as +/-infinity, which the
-// worksheet treats as an overflow; one too small reads as 0 or a subnormal.
+// Every character the field shows as a blank, or shows as nothing, is a
+// blank; each that shows as a minus sign, a digit or a point is one. So
+// figures pasted from spreadsheets, PDF tables, web pages, right-to-left
+// documents and Asian input methods read as they look. The tables are
+// Unicode 15.0 (number_characters.h). A byte that is not well-formed UTF-8
+// is an ordinary character.
+//
+// The longest leading number is rounded to the nearest double; everything
+// after it is ignored. An exponent letter without digits after it ends the
+// number before the letter. Text without a digit in its mantissa reads as
+// 0. A comma, an em dash and every letter but the exponent's are no part
+// of a number, whatever the process locale says; there are no thousands
+// separators. A number beyond the range of a double reads as +/-infinity,
+// which the worksheet treats as an overflow; one too small reads as 0 or a
+// subnormal.
 //
 //   ""          -> 0             "7.25m"    -> 7.25
 //   "  7.25 "   -> 7.25          "1.2.3"    -> 1.2
@@ -37,14 +49,18 @@ namespace calc {
 //   "1E400"     -> +infinity     "1E-400"   -> 0
 //   "18 650"    -> 18650         "\r\n7.25"  -> 7.25
 //   "18\u2009650" (thin space)  -> 18650
-//   "\u00a0612.4" (no-break space) -> 612.4
+//   "\u200e612.4" (left-to-right mark) -> 612.4
+//   "\u22122.1" (minus sign)    -> -2.1      "\u20142.1" (em dash) -> 0
+//   "\uff17\uff0e\uff11\uff12" (full-width "7.12") -> 7.12
+//   "\u0667\u066b\u0661\u0662" (Arabic-Indic "7.12") -> 7.12
 //   "7.12\t7.16" (two cells pasted into one field) -> 7.127
 //
-// The grammar is stated twice in the code: a scan that skips blanks, and a
-// fast way for a text without blanks, where std::from_chars accepts exactly
-// the mantissa and exponent above. The scan alone reads survey figures at
-// about a quarter of from_chars' speed; with the fast way, reading keeps
-// within 1.25 times of it (bench/calc_bench.cpp).
+// The grammar is stated twice in the code: a scan that classifies each
+// character, and a fast way for plain ASCII text without blanks, where
+// std::from_chars accepts exactly the mantissa and exponent above. The
+// scan alone reads survey figures at about a quarter of from_chars' speed;
+// with the fast way, reading keeps within 1.25 times of it
+// (bench/calc_bench.cpp). The fuzz target checks that both agree.
 double NumberFromText(std::string_view text);
 
 // How a finite double is written into a field.

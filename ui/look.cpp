@@ -85,7 +85,9 @@ void Embolden(QWidget& control) {
 }  // namespace
 
 void ApplyLook(QWidget& control, Look look) {
-  const QWidget* const owner = control.parentWidget();
+  // The window's scheme: a palette change reaches the window before the
+  // widgets between it and its controls.
+  const QWidget* const owner = control.parentWidget() != nullptr ? control.window() : nullptr;
   const QPalette scheme = owner != nullptr ? owner->palette() : QApplication::palette();
   switch (look) {
     case Look::kStandard: return;

@@ -2,9 +2,16 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 
 #include "ui/application_title.h"
 #include "ui/control.h"
@@ -53,10 +60,30 @@ WorksheetWindow::WorksheetWindow(QWidget* parent) : QWidget(parent, kFrame) {
   setAttribute(Qt::WA_DeleteOnClose);
   setAutoFillBackground(true);
   setFont(SheetFont::Font());
-  resize(PixelsFromTwips(kWorksheetWidthTwips), PixelsFromTwips(kWorksheetHeightTwips));
-  controls_ = BuildForm(*this, WorksheetControls());
+  QWidget* sheet = CreateSheet();
+  controls_ = BuildForm(*sheet, WorksheetControls());
+  resize(sheet->size());
   ConnectControls();
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget*, QWidget* now) { ScrollToFocus(now); });
   fields_[0]->setFocus();
+}
+
+// The controls stand on a sheet of the written size, which scrolls only
+// where the window cannot show all of it.
+QWidget* WorksheetWindow::CreateSheet() {
+  auto* sheet = new QWidget;
+  sheet->setObjectName(QStringLiteral("sheet"));
+  sheet->setFixedSize(PixelsFromTwips(kWorksheetWidthTwips),
+                      PixelsFromTwips(kWorksheetHeightTwips));
+  scroll_area_ = new QScrollArea(this);
+  scroll_area_->setFrameShape(QFrame::NoFrame);
+  scroll_area_->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control only
+  scroll_area_->setWidget(sheet);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll_area_);
+  return sheet;
 }
 
 void WorksheetWindow::ConnectControls() {
@@ -100,6 +127,43 @@ void WorksheetWindow::FieldWritten(int n) {
   QLineEdit* field = fields_[Index(n)];
   field->setText(QString::fromStdString(sheet_.Text(n)));
   field->setCursorPosition(0);
+}
+
+void WorksheetWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!fitted_) FitToScreen();
+}
+
+// Opens within the screen's free area, panels and task bar left out: the
+// whole sheet where it fits, else as much of it as the area holds.
+void WorksheetWindow::FitToScreen() {
+  fitted_ = true;
+  const QRect available = screen()->availableGeometry();
+  QMargins frame = windowHandle()->frameMargins();
+  if (frame.isNull()) {
+    // X11 tells the frame only once the window is mapped; a title bar and
+    // thin borders stand in for it.
+    const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    frame =
+        QMargins(border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border);
+  }
+  const QSize sheet = scroll_area_->widget()->size();
+  const QSize room = available.size().shrunkBy(frame);
+  if (sheet.width() <= room.width() && sheet.height() <= room.height()) return;
+  resize(sheet.boundedTo(room));
+  const QRect outer = QRect(pos(), size().grownBy(frame));
+  move(std::clamp(outer.left(), available.left(), available.right() + 1 - outer.width()),
+       std::clamp(outer.top(), available.top(), available.bottom() + 1 - outer.height()));
+}
+
+// The whole control, where QScrollArea::ensureWidgetVisible() would bring
+// only a field's caret into view.
+void WorksheetWindow::ScrollToFocus(QWidget* focused) {
+  QWidget* const sheet = scroll_area_->widget();
+  if (focused == nullptr || !sheet->isAncestorOf(focused)) return;
+  const QRect box(focused->mapTo(sheet, QPoint(0, 0)), focused->size());
+  scroll_area_->ensureVisible(box.center().x(), box.center().y(), box.width() / 2 + 1,
+                              box.height() / 2 + 1);
 }
 
 void WorksheetWindow::changeEvent(QEvent* event) {

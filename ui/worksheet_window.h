@@ -8,13 +8,16 @@
 #include "calc/worksheet.h"
 
 class QLineEdit;
+class QScrollArea;
 
 namespace ui {
 
 // The worksheet window: each field is the worksheet field of the same
 // number and each button runs the command of the same number. It shows the
 // commands' notices and fault reports as modal message boxes, and is
-// destroyed, figures and all, when it is closed.
+// destroyed, figures and all, when it is closed. On a screen too small for
+// the whole sheet, the window opens as large as the screen allows and the
+// sheet scrolls, following the focus.
 class WorksheetWindow : public QWidget, public calc::Host {
   Q_OBJECT
 
@@ -30,13 +33,19 @@ class WorksheetWindow : public QWidget, public calc::Host {
 
  protected:
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  QWidget* CreateSheet();
   void ConnectControls();
+  void FitToScreen();
+  void ScrollToFocus(QWidget* focused);
   // What a fault report says.
   static QString FaultText(calc::Fault fault);
 
   calc::Worksheet sheet_{*this};
+  QScrollArea* scroll_area_ = nullptr;
+  bool fitted_ = false;
   std::vector<QWidget*> controls_;
   std::array<QLineEdit*, calc::Worksheet::kFieldCount> fields_{};
 };

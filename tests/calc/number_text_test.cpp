@@ -72,14 +72,42 @@ INSTANTIATE_TEST_SUITE_P(
                  "05",
                  0.000015},
         ReadCase{"\u00a0", 0.0},
-        // The number ends at the first character that does not fit.
-        ReadCase{"7,25", 7.0}, ReadCase{"1.2.3", 1.2}, ReadCase{"12m", 12.0},
-        ReadCase{"12 kg", 12.0}, ReadCase{"7.25m", 7.25}, ReadCase{"1,000.5", 1.0},
-        ReadCase{"5%", 5.0}, ReadCase{"\v5", 0.0},
+        // Marks that show as nothing, blanks the field draws as a gap, and
+        // every control character.
+        ReadCase{"\u200e612.4", 612.4}, ReadCase{"\u200f-2.1", -2.1},
+        ReadCase{"\u202a612.4\u202c", 612.4}, ReadCase{"\u2067-\u20692.1", -2.1},
+        ReadCase{"\u061c5", 5.0}, ReadCase{"1\u180e5", 15.0}, ReadCase{"1\u034f5", 15.0},
+        ReadCase{"1\u20615", 15.0}, ReadCase{"18\u2028650", 18650.0},
+        ReadCase{"18\u2029650", 18650.0}, ReadCase{"18\v650", 18650.0},
+        ReadCase{"18\f650", 18650.0}, ReadCase{"18\u00ad650", 18650.0}, ReadCase{"\v5", 5.0},
         ReadCase{std::string("4\0"
                              "2",
                              3),
-                 4.0},
+                 42.0},
+        ReadCase{"1\x7f\u00855", 15.0},
+        ReadCase{"\U000e0001"
+                 "7",
+                 7.0},
+        // Signs, digits and points that look like them.
+        ReadCase{"\u22122.1", -2.1}, ReadCase{"\u20132.1", -2.1}, ReadCase{"\u20102.1", -2.1},
+        ReadCase{"\u20112.1", -2.1}, ReadCase{"\u20122.1", -2.1}, ReadCase{"\ufe632.1", -2.1},
+        ReadCase{"\uff0d2.1", -2.1}, ReadCase{"\uff0b3", 3.0}, ReadCase{"\ufe623", 3.0},
+        ReadCase{"1.5E\u221205", 0.000015}, ReadCase{"\uff17\uff0e\uff11\uff12", 7.12},
+        ReadCase{"\u0667\u066b\u0661\u0662", 7.12},
+        ReadCase{"\u06f1\u06f8\u06f6\u06f5\u06f0", 18650.0}, ReadCase{"\u096d.\u0967\u0968", 7.12},
+        ReadCase{"\U0001d7d5\U0001d7ff", 79.0}, ReadCase{"\uff11\uff25\uff13", 1000.0},
+        ReadCase{"2\uff45-1", 0.2}, ReadCase{"\u2212 \uff10", -0.0},
+        // An em dash is no sign, nor anything else that only looks like a dash.
+        ReadCase{"\u20142.1", 0.0}, ReadCase{"\u207b2", 0.0}, ReadCase{"\u22122\u2212", -2.0},
+        // A comma and the thousands separators of other scripts end a number.
+        ReadCase{"\uff17\uff0c\uff11", 7.0}, ReadCase{"1\u066c000", 1.0},
+        ReadCase{"1\u3002"
+                 "5",
+                 1.0},
+        // The number ends at the first character that does not fit.
+        ReadCase{"7,25", 7.0}, ReadCase{"1.2.3", 1.2}, ReadCase{"12m", 12.0},
+        ReadCase{"12 kg", 12.0}, ReadCase{"7.25m", 7.25}, ReadCase{"1,000.5", 1.0},
+        ReadCase{"5%", 5.0},
         // Exponents.
         ReadCase{"1.5E-05", 0.000015}, ReadCase{"2e3", 2000.0}, ReadCase{"2E+3", 2000.0},
         ReadCase{"5.e1", 50.0}, ReadCase{"2e", 2.0}, ReadCase{"2e+", 2.0}, ReadCase{"2ex", 2.0},
@@ -129,6 +157,15 @@ TEST(NumberFromText, ReadsInvalidUtf8AsOrdinaryBytes) {
   EXPECT_EQ(NumberFromText("3\xe2\x80"
                            "5"),
             3.0);  // a blank cut short is no blank
+  EXPECT_EQ(NumberFromText("\xef\xbc"
+                           "7"),
+            0.0);  // nor a digit
+  EXPECT_EQ(NumberFromText("\xc0\xa0"
+                           "5"),
+            0.0);  // an overlong blank is none
+  EXPECT_EQ(NumberFromText("-\xed\xa0\x80"
+                           "5"),
+            0.0);  // a surrogate is an ordinary character
   EXPECT_EQ(NumberFromText("\xc2"
                            "5"),
             0.0);
@@ -150,10 +187,26 @@ TEST(NumberFromText, ReadsMegabyteTexts) {
 
 // Every strictly formed decimal number reads as the C library reads it in
 // the "C" locale: an independent reference for the rounding. With blanks of
-// every kind put in anywhere, it still does.
+// every kind put in anywhere, and its digits, signs and points drawn from
+// other keyboards, it still does.
 TEST(NumberFromText, AgreesWithStrtodOnRandomNumbers) {
-  const std::array<std::string, 7> blanks{" ",      "\t",     "\r\n",  "\u00a0",
-                                          "\u2009", "\u202f", "\ufeff"};
+  const std::array<std::string, 11> blanks{" ",      "\t",     "\r\n",   "\u00a0",
+                                           "\u2009", "\u202f", "\ufeff", "\u200e",
+                                           "\u2028", "\v",     "\u00ad"};
+  // Each character as another keyboard may type it: full-width, Arabic-Indic.
+  const auto other_keyboard = [](char c, bool arabic) -> std::string {
+    if (c >= '0' && c <= '9') {
+      const auto value = static_cast<std::size_t>(c - '0');
+      return arabic ? std::string("\u0660\u0661\u0662\u0663\u0664\u0665\u0666\u0667\u0668\u0669")
+                          .substr(2 * value, 2)
+                    : std::string("\uff10\uff11\uff12\uff13\uff14\uff15\uff16\uff17\uff18\uff19")
+                          .substr(3 * value, 3);
+    }
+    if (c == '.') return arabic ? "\u066b" : "\uff0e";
+    if (c == '-') return arabic ? "\u2212" : "\uff0d";
+    if (c == 'e') return "\uff45";
+    return std::string(1, c);
+  };
   std::mt19937_64 random(20261208);
   std::uniform_int_distribution<int> digit(0, 9);
   std::uniform_int_distribution<int> length(1, 25);
@@ -167,12 +220,12 @@ TEST(NumberFromText, AgreesWithStrtodOnRandomNumbers) {
     if (random() % 2 != 0) text += "e" + std::to_string(exponent(random));
     const double expected = std::strtod(text.c_str(), nullptr);
     ASSERT_EQ(NumberFromText(text), expected) << text;
-    std::string spaced;
+    std::string varied;
     for (const char c : text + ' ') {
-      if (random() % 8 == 0) spaced += blanks[random() % blanks.size()];
-      spaced += c;
+      if (random() % 8 == 0) varied += blanks[random() % blanks.size()];
+      varied += random() % 4 == 0 ? other_keyboard(c, random() % 2 == 0) : std::string(1, c);
     }
-    ASSERT_EQ(NumberFromText(spaced), expected) << spaced;
+    ASSERT_EQ(NumberFromText(varied), expected) << varied;
   }
 }
 

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextLayout>
@@ -124,6 +125,11 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   QLineEdit* Field(int n) {
     return window_->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n));
   }
+  // The fields, captions, buttons and lines, on the sheet that scrolls.
+  QList<QWidget*> Controls() {
+    return window_->findChild<QWidget*>(QStringLiteral("sheet"))
+        ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  }
   QPushButton* Button(int n) {
     return window_->findChild<QPushButton*>(QStringLiteral("Command%1").arg(n));
   }
@@ -188,7 +194,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   void everyControlShowsWithinTheSheet() {
     const QRect sheet = window_->rect();
     QStringList outside;
-    for (QWidget* control : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget* control : Controls()) {
       if (!control->isVisible()) outside << control->objectName() + " hidden";
       if (auto* line = qobject_cast<ui::LineWidget*>(control)) {
         // The table's rules may run on past the edge, as on the original form.
@@ -200,7 +206,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
       }
     }
     QVERIFY2(outside.isEmpty(), qPrintable(outside.join(", ")));
-    QCOMPARE(window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 109);
+    QCOMPARE(Controls().size(), 109);
   }
 
   // Spot checks written out by hand, so a slip in the table is caught too.
@@ -292,6 +298,40 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
       visited << QApplication::focusWidget()->objectName();
     }
     QCOMPARE(visited, expected);
+  }
+
+  // The window opens within the screen's free area. Where the sheet does
+  // not fit, it scrolls, and Tab brings each control into view on the
+  // screen; where it fits, no scroll bar shows. CTest runs this on a large
+  // screen and on a 1024x600 one at 150 %.
+  void tabBringsEachControlOntoTheScreen_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("cargo") << "Text40";
+    QTest::newRow("Calculate Cargo") << "Command10";
+    QTest::newRow("T.C. 2") << "Command13";
+    QTest::newRow("light ship") << "Text44";
+    QTest::newRow("back to the first field") << "Text1";
+  }
+  void tabBringsEachControlOntoTheScreen() {
+    QFETCH(QString, name);
+    const QRect available = window_->screen()->availableGeometry();
+    QVERIFY(available.contains(window_->frameGeometry()));
+    const bool fits = window_->size() == QSize(523, 573);
+    for (const QScrollBar* bar : window_->findChildren<QScrollBar*>()) {
+      QCOMPARE(bar->isVisible(), !fits && bar->maximum() > 0);
+    }
+
+    auto* target = window_->findChild<QWidget*>(name);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    for (int i = 0; i < 60 && QApplication::focusWidget() != target; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), target);
+    const QRect shown(target->mapToGlobal(QPoint(0, 0)), target->size());
+    const QWidget* viewport = target->parentWidget()->parentWidget();
+    QVERIFY(available.contains(shown));
+    QVERIFY(QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size()).contains(shown));
+    QCOMPARE(window_->childAt(target->mapTo(window_, target->rect().center())), target);
   }
 
   void typingReachesTheWorksheetAtOnce() {
@@ -740,12 +780,11 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
 
   void resizingMovesNothing() {
     std::map<QString, QRect> before;
-    for (QWidget* child : window_->findChildren<QWidget*>())
-      before[child->objectName()] = child->geometry();
+    for (QWidget* child : Controls()) before[child->objectName()] = child->geometry();
     for (const QSize size : {QSize(900, 800), QSize(200, 150), QSize(523, 573)}) {
       window_->resize(size);
       QCoreApplication::processEvents();
-      for (QWidget* child : window_->findChildren<QWidget*>()) {
+      for (QWidget* child : Controls()) {
         QCOMPARE(child->geometry(), before[child->objectName()]);
       }
     }
@@ -900,6 +939,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QTest::newRow("CR LF last") << QStringLiteral("612.4\r\n");
     QTest::newRow("thin space inside") << QStringLiteral("6\u200912.4");
     QTest::newRow("byte-order mark") << QStringLiteral("\ufeff612.4");
+    QTest::newRow("left-to-right mark") << QStringLiteral("\u200e612.4");
   }
   void pastedFiguresReadAsTheyShow() {
     QFETCH(QString, pasted);
