@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -150,7 +151,16 @@ void WorksheetWindow::FitToScreen() {
   const QSize sheet = scroll_area_->widget()->size();
   const QSize room = available.size().shrunkBy(frame);
   if (sheet.width() <= room.width() && sheet.height() <= room.height()) return;
-  resize(sheet.boundedTo(room));
+  // Room for the scroll bar that a side too long for the screen brings, so
+  // that the other side need not scroll too.
+  QSize wanted = sheet;
+  if (sheet.height() > room.height()) {
+    wanted.rwidth() += scroll_area_->verticalScrollBar()->sizeHint().width();
+  }
+  if (sheet.width() > room.width()) {
+    wanted.rheight() += scroll_area_->horizontalScrollBar()->sizeHint().height();
+  }
+  resize(wanted.boundedTo(room));
   const QRect outer = QRect(pos(), size().grownBy(frame));
   move(std::clamp(outer.left(), available.left(), available.right() + 1 - outer.width()),
        std::clamp(outer.top(), available.top(), available.bottom() + 1 - outer.height()));
