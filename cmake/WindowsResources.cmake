@@ -7,8 +7,6 @@ find_program(ICOTOOL icotool REQUIRED)
 set(DRAFTSURVEY_ICON_SIZES 16 32 48 256)
 # The icon's place, which the installer also takes for its own.
 set(DRAFTSURVEY_ICO ${PROJECT_BINARY_DIR}/windows-resources/draftsurvey.ico)
-# The copyright line of the licence, for the program's and the installer's details.
-file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE DRAFTSURVEY_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
 
 # Writes `ico` from `svg`: each size drawn by rsvg-convert, the largest
 # kept as PNG inside the icon, as Windows expects at 256 pixels.

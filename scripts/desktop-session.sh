@@ -4,8 +4,11 @@
 #
 #   source "$(dirname "$0")/desktop-session.sh"
 #   start_desktop_session "$0" "$@"     # re-runs the script inside Xvfb
-#   main=$(find_window '^Tolmar Version [0-9]+\.[0-9]+$'); sheet=$(open_worksheet "$main")
+#   main=$(find_window "$main_window_title"); sheet=$(open_worksheet "$main")
 #   type_into Text1 7.12; click Command1
+
+# The main window's title, whatever the version.
+main_window_title='^Tolmar Version [0-9]+\.[0-9]+$'
 
 start_desktop_session() {  # script arguments...
   if [ -z "${DESKTOP_SESSION_READY:-}" ]; then
