@@ -115,7 +115,7 @@ class QuietHost : public calc::Host {
   void ReportFault(calc::Fault) override {}
 };
 
-// Types a survey's readings, runs the thirteen steps and clears the sheet.
+// Types a survey's readings, runs every step before Clear and then Clear.
 void BM_WholeSurvey(benchmark::State& state) {
   const std::array<std::pair<calc::Field, const char*>, 21> typed{
       {{calc::kForwardPort, "7.3"},
@@ -141,23 +141,12 @@ void BM_WholeSurvey(benchmark::State& state) {
        {calc::kFreshWater, "180"}}};
   QuietHost host;
   calc::Worksheet sheet(host);
+  constexpr int kClear = static_cast<int>(calc::Step::kClear);
   for (auto _ : state) {
     for (const auto& [n, text] : typed) sheet.SetText(n, text);
-    sheet.Command1();
-    sheet.Command2();
-    sheet.Command3();
-    sheet.Command4();
-    sheet.Command5();
-    sheet.Command8();
-    sheet.Command9();
-    sheet.Command12();
-    sheet.Command13();
-    sheet.Command11();
-    sheet.Command6();
-    sheet.Command7();
-    sheet.Command10();
+    for (int step = 1; step < kClear; ++step) sheet.Run(static_cast<calc::Step>(step));
     benchmark::DoNotOptimize(sheet.Text(calc::kCargo).data());
-    sheet.Command14();
+    sheet.Run(calc::Step::kClear);
   }
 }
 BENCHMARK(BM_WholeSurvey);

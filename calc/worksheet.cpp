@@ -25,7 +25,7 @@ constexpr std::string_view kNoticeLbp = "LBP must have value.";
 constexpr double kReferenceDensityValue = 1.025;
 
 // Carries a fault from the step that found it out to Run, past whatever
-// the command would still have done.
+// the step would still have done.
 struct FaultStop {
   Fault fault;
 };
@@ -48,61 +48,37 @@ void Worksheet::SetText(int n, std::string text) {
   Slot(n) = std::move(text);
 }
 
-void Worksheet::Command1() {
-  Run(&Worksheet::ForwardDraftMeans);
-}
-void Worksheet::Command2() {
-  Run(&Worksheet::AftDraftMeans);
-}
-void Worksheet::Command3() {
-  Run(&Worksheet::ForwardAftMean);
-}
-void Worksheet::Command4() {
-  Run(&Worksheet::MidshipMean);
-}
-void Worksheet::Command5() {
-  Run(&Worksheet::MeanOfMeans);
-}
-void Worksheet::Command6() {
-  Run(&Worksheet::DisplacementCorrectedForTrim);
-}
-void Worksheet::Command7() {
-  Run(&Worksheet::DisplacementCorrectedForDensity);
-}
-void Worksheet::Command8() {
-  Run(&Worksheet::Trim);
-}
-void Worksheet::Command9() {
-  Run(&Worksheet::DeltaMtc);
-}
-void Worksheet::Command10() {
-  Run(&Worksheet::Cargo);
-}
-void Worksheet::Command11() {
-  Run(&Worksheet::TotalTrimCorrection);
-}
-void Worksheet::Command12() {
-  Run(&Worksheet::TrimCorrection1);
-}
-void Worksheet::Command13() {
-  Run(&Worksheet::TrimCorrection2);
-}
-void Worksheet::Command14() {
-  Run(&Worksheet::Clear);
-}
-
-void Worksheet::Run(Body body) {
+void Worksheet::Run(Step step) {
   try {
-    (this->*body)();
+    Dispatch(step);
   } catch (const FaultStop& stop) {
     host_.ReportFault(stop.fault);
+  }
+}
+
+void Worksheet::Dispatch(Step step) {
+  switch (step) {
+    case Step::kForwardDraftMeans: return ForwardDraftMeans();
+    case Step::kAftDraftMeans: return AftDraftMeans();
+    case Step::kForwardAftMean: return ForwardAftMean();
+    case Step::kMidshipMean: return MidshipMean();
+    case Step::kMeanOfMeans: return MeanOfMeans();
+    case Step::kDisplacementCorrectedForTrim: return DisplacementCorrectedForTrim();
+    case Step::kDisplacementCorrectedForDensity: return DisplacementCorrectedForDensity();
+    case Step::kTrim: return Trim();
+    case Step::kDeltaMtc: return DeltaMtc();
+    case Step::kCargo: return Cargo();
+    case Step::kTotalTrimCorrection: return TotalTrimCorrection();
+    case Step::kTrimCorrection1: return TrimCorrection1();
+    case Step::kTrimCorrection2: return TrimCorrection2();
+    case Step::kClear: return Clear();
   }
 }
 
 // Faults are checked where a value is about to be written (and, in the mean
 // of means, where the test of its inputs would otherwise come first).
 // Reading a field has no side effects and Checked keeps the first fault of
-// a formula, so this ends every command at the same place as checking each
+// a formula, so this ends every step at the same place as checking each
 // single operation would.
 
 void Worksheet::ForwardDraftMeans() {

@@ -41,7 +41,7 @@ enum Field : int {
   kTrimForward = 23,
   kTrimAft = 24,
   kTrim = 25,
-  kMean = 26,  // used by no command
+  kMean = 26,  // used by no step
   kTpc = 27,
   kLbp = 28,
   kLcf = 29,
@@ -63,7 +63,7 @@ enum Field : int {
   kLightShip = 44,
 };
 
-// The texts that commands write in place of a number. They read as 0.
+// The texts that steps write in place of a number. They read as 0.
 namespace marker {
 inline constexpr std::string_view kMeanOfMeans = "????";   // Text15: a mean is missing
 inline constexpr std::string_view kForward = "A ?";        // Text23: Text5 is empty
@@ -72,10 +72,29 @@ inline constexpr std::string_view kDensity = "Density ?";  // Text40: Text22 is 
 inline constexpr std::string_view kWrong = "Wrong ?";      // Text40: cargo below 1
 }  // namespace marker
 
-// One draft survey: 44 free-text fields and the fourteen commands that
-// work on them. Each command reads its input fields as numbers, computes in
+// The fourteen steps, numbered as the window's Command1 to Command14 are.
+// Each is named after what it computes and writes.
+enum class Step : int {
+  kForwardDraftMeans = 1,
+  kAftDraftMeans,
+  kForwardAftMean,
+  kMidshipMean,
+  kMeanOfMeans,
+  kDisplacementCorrectedForTrim,
+  kDisplacementCorrectedForDensity,
+  kTrim,
+  kDeltaMtc,
+  kCargo,
+  kTotalTrimCorrection,
+  kTrimCorrection1,
+  kTrimCorrection2,
+  kClear,  // every field emptied; the last
+};
+
+// One draft survey: 44 free-text fields and the fourteen steps that work
+// on them. Each step reads its input fields as numbers, computes in
 // double precision and writes its results back as text; the fields are the
-// only state. An arithmetic fault ends a command where it is found: fields
+// only state. An arithmetic fault ends a step where it is found: fields
 // written before keep their new text, later ones their old text.
 class Worksheet {
  public:
@@ -88,28 +107,13 @@ class Worksheet {
   // Replaces the text of Text<n> as the user types it; no host call.
   void SetText(int n, std::string text);
 
-  void Command1();   // ForwardDraftMeans
-  void Command2();   // AftDraftMeans
-  void Command3();   // ForwardAftMean
-  void Command4();   // MidshipMean
-  void Command5();   // MeanOfMeans
-  void Command6();   // DisplacementCorrectedForTrim
-  void Command7();   // DisplacementCorrectedForDensity
-  void Command8();   // Trim
-  void Command9();   // DeltaMtc
-  void Command10();  // Cargo
-  void Command11();  // TotalTrimCorrection
-  void Command12();  // TrimCorrection1
-  void Command13();  // TrimCorrection2
-  void Command14();  // Clear: every field emptied
+  // Runs one step; an arithmetic fault that ends it is reported to the host.
+  void Run(Step step);
 
  private:
-  using Body = void (Worksheet::*)();
+  // Dispatches a step; the compiler checks that every step has its case.
+  void Dispatch(Step step);
 
-  // Runs one command body and reports an arithmetic fault that ends it.
-  void Run(Body body);
-
-  // Each step is named after what it computes and writes.
   void ForwardDraftMeans();
   void AftDraftMeans();
   void ForwardAftMean();
@@ -133,7 +137,7 @@ class Worksheet {
 
   [[nodiscard]] Checked Number(Field n) const;
   [[nodiscard]] bool IsEmpty(Field n) const;
-  // The value of a finished step; ends the command if it faulted.
+  // The value of a finished step; ends the step if it faulted.
   static Checked Require(Checked value);
   void WriteNumber(Field n, Checked value);
   void Write(Field n, std::string_view text);

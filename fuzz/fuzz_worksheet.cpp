@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the number reader and, split at 0x1f bytes, into
-// the worksheet's fields, then runs every command. Besides the sanitizers,
+// the worksheet's fields, then runs every step. Besides the sanitizers,
 // it checks the promises that other code relies on.
 #include <algorithm>
 #include <bit>
@@ -53,21 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sheet.SetText(n, std::string(input.substr(start, end - start)));
     start = end + 1;
   }
-  sheet.Command1();
-  sheet.Command2();
-  sheet.Command3();
-  sheet.Command4();
-  sheet.Command5();
-  sheet.Command6();
-  sheet.Command7();
-  sheet.Command8();
-  sheet.Command9();
-  sheet.Command10();
-  sheet.Command11();
-  sheet.Command12();
-  sheet.Command13();
+  constexpr int kClear = static_cast<int>(calc::Step::kClear);
+  for (int step = 1; step < kClear; ++step) sheet.Run(static_cast<calc::Step>(step));
   for (int n = 1; n <= calc::Worksheet::kFieldCount; ++n) CheckReading(sheet.Text(n));
-  sheet.Command14();
+  sheet.Run(calc::Step::kClear);
   for (int n = 1; n <= calc::Worksheet::kFieldCount; ++n) Require(sheet.Text(n).empty());
   return 0;
 }

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <string_view>
+#include <variant>
 
+#include "calc/worksheet.h"
 #include "ui/look.h"
 
 namespace ui {
@@ -13,13 +15,14 @@ namespace ui {
 struct Control {
   enum class Kind { kField, kCaption, kButton, kLine };
 
-  std::string_view name;  // object name; a trailing number routes fields and buttons
+  std::string_view name;  // object name
   Kind kind;
   std::string_view text;     // caption; for a field without a caption, its accessible name
   std::array<int, 4> twips;  // left, top, width, height; for a line x1, y1, x2, y2
   int tab_index;             // order of the tab stops; captions only fill numbers
   Look look;
   std::string_view buddy;  // for a field: the caption that names it
+  std::variant<std::monostate, calc::Field, calc::Step> part{};  // what a field or button is
 };
 
 // Twips (1/1440 inch) to logical pixels at 96 dots per inch.

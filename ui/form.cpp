@@ -4,7 +4,6 @@
 #include <QString>
 #include <algorithm>
 #include <cassert>
-#include <charconv>
 #include <utility>
 
 #include "ui/line_widget.h"
@@ -110,15 +109,6 @@ std::vector<QWidget*> BuildForm(QWidget& parent, std::span<const Control> table)
 
 void ApplyLooks(const std::vector<QWidget*>& widgets, std::span<const Control> table) {
   for (std::size_t i = 0; i < table.size(); ++i) ApplyLook(*widgets[i], table[i].look);
-}
-
-int NumberInName(std::string_view name) {
-  const auto digits = name.find_first_of("0123456789");
-  int number = 0;
-  if (digits != std::string_view::npos) {
-    std::from_chars(name.data() + digits, name.data() + name.size(), number);
-  }
-  return number;
 }
 
 }  // namespace ui

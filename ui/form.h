@@ -17,7 +17,4 @@ std::vector<QWidget*> BuildForm(QWidget& parent, std::span<const Control> table)
 // Colours the controls again from the parent's current palette.
 void ApplyLooks(const std::vector<QWidget*>& widgets, std::span<const Control> table);
 
-// The number that ends a control's name: 17 for "Text17".
-int NumberInName(std::string_view name);
-
 }  // namespace ui

@@ -24,16 +24,6 @@
 namespace ui {
 namespace {
 
-using Command = void (calc::Worksheet::*)();
-
-// Button CommandN runs command N.
-constexpr std::array<Command, 14> kCommands{
-    &calc::Worksheet::Command1,  &calc::Worksheet::Command2,  &calc::Worksheet::Command3,
-    &calc::Worksheet::Command4,  &calc::Worksheet::Command5,  &calc::Worksheet::Command6,
-    &calc::Worksheet::Command7,  &calc::Worksheet::Command8,  &calc::Worksheet::Command9,
-    &calc::Worksheet::Command10, &calc::Worksheet::Command11, &calc::Worksheet::Command12,
-    &calc::Worksheet::Command13, &calc::Worksheet::Command14};
-
 // Screen readers meet the worksheet as a window of its own, not as a
 // filler inside one.
 QAccessibleInterface* WindowFactory(const QString& class_name, QObject* object) {
@@ -90,16 +80,14 @@ QWidget* WorksheetWindow::CreateSheet() {
 void WorksheetWindow::ConnectControls() {
   const auto table = WorksheetControls();
   for (std::size_t i = 0; i < table.size(); ++i) {
-    const int n = NumberInName(table[i].name);
-    if (table[i].kind == Control::Kind::kField) {
+    if (const auto* n = std::get_if<calc::Field>(&table[i].part)) {
       auto* field = static_cast<QLineEdit*>(controls_[i]);
-      fields_[Index(n)] = field;
+      fields_[Index(*n)] = field;
       connect(field, &QLineEdit::textEdited, this,
-              [this, n](const QString& text) { sheet_.SetText(n, text.toStdString()); });
-    } else if (table[i].kind == Control::Kind::kButton) {
+              [this, n = *n](const QString& text) { sheet_.SetText(n, text.toStdString()); });
+    } else if (const auto* step = std::get_if<calc::Step>(&table[i].part)) {
       auto* button = static_cast<QPushButton*>(controls_[i]);
-      const Command command = kCommands[Index(n)];
-      connect(button, &QPushButton::clicked, this, [this, command] { (sheet_.*command)(); });
+      connect(button, &QPushButton::clicked, this, [this, step = *step] { sheet_.Run(step); });
       // Heard apart from the field of the same caption, and without the caption's padding.
       button->setAccessibleName(tr("Step: %1").arg(button->text().simplified()));
     }

@@ -13,8 +13,8 @@ class QScrollArea;
 namespace ui {
 
 // The worksheet window: each field is the worksheet field of the same
-// number and each button runs the command of the same number. It shows the
-// commands' notices and fault reports as modal message boxes, and is
+// number and each button runs the step of the same number. It shows the
+// steps' notices and fault reports as modal message boxes, and is
 // destroyed, figures and all, when it is closed. On a screen too small for
 // the whole sheet, the window opens as large as the screen allows and the
 // sheet scrolls, following the focus.
