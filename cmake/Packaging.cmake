@@ -39,6 +39,20 @@ changelog_field(Timestamp DRAFTSURVEY_RELEASE_TIMESTAMP)
 release_date("%Y-%m-%d" DRAFTSURVEY_RELEASE_DATE)
 release_date("%B %Y" DRAFTSURVEY_MANUAL_DATE)
 
+# The user's part of the README (what comes before its developers' part),
+# without the ways of starting it from a clone: the guide each package
+# carries. The Debian package's is text, without the pictures.
+file(READ ${PROJECT_SOURCE_DIR}/README.md readme)
+string(FIND "${readme}" "\n## Starting it" intro_end)
+string(FIND "${readme}" "\n## Working a survey" guide_begin)
+string(FIND "${readme}" "\n## For developers" guide_end)
+math(EXPR guide_length "${guide_end} - ${guide_begin}")
+string(SUBSTRING "${readme}" 0 ${intro_end} intro)
+string(SUBSTRING "${readme}" ${guide_begin} ${guide_length} guide)
+set(user_guide "${intro}${guide}")
+string(REGEX REPLACE "!\\[[^]\n]*\\]\\([^)\n]*\\)\n\n" "" user_guide_text "${user_guide}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/README.md)
+
 if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackage.cmake)
   return()
@@ -85,18 +99,7 @@ string(REPLACE "Files: *" "Files: ui/fonts/*" FONTS_STANZA "${FONTS_STANZA}")
 string(REGEX REPLACE "\n \\.\n*$" "\n" FONTS_STANZA "${FONTS_STANZA}")
 configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in ${packaging_dir}/copyright @ONLY)
 
-# The user's part of the README (what comes before its developers' part),
-# without the pictures and the ways of starting it from a clone.
-file(READ ${PROJECT_SOURCE_DIR}/README.md readme)
-string(FIND "${readme}" "\n## Starting it" intro_end)
-string(FIND "${readme}" "\n## Working a survey" guide_begin)
-string(FIND "${readme}" "\n## For developers" guide_end)
-math(EXPR guide_length "${guide_end} - ${guide_begin}")
-string(SUBSTRING "${readme}" 0 ${intro_end} intro)
-string(SUBSTRING "${readme}" ${guide_begin} ${guide_length} guide)
-string(REGEX REPLACE "!\\[[^]\n]*\\]\\([^)\n]*\\)\n\n" "" user_guide "${intro}${guide}")
-file(WRITE ${packaging_dir}/README.md "${user_guide}")
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/README.md)
+file(WRITE ${packaging_dir}/README.md "${user_guide_text}")
 
 set(DRAFTSURVEY_APPSTREAM_ID org.example.draftsurvey)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/metainfo.xml.in

@@ -1,7 +1,7 @@
 # The Windows ZIP and the 64-bit installer, DraftSurvey-<version>-win64:
 # bin/ holds draftsurvey.exe with the DLLs and plugins that
 # WindowsRuntime.cmake installs; licenses/ the program's, the fonts' and
-# Qt's licences. CPack makes the ZIP; the installer is the project's own
+# Qt's licences; guide/ the user's guide as a page with its pictures. CPack makes the ZIP; the installer is the project's own
 # script (packaging/windows/installer.nsi), which installs for the current
 # user or for everyone, and is built by the target `installer`.
 set(CPACK_GENERATOR ZIP)
@@ -21,6 +21,30 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/qt-note.txt.in
                ${PROJECT_BINARY_DIR}/packaging/README-Qt.txt @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/README-Qt.txt DESTINATION ${licenses}/qt)
 install(DIRECTORY ${DRAFTSURVEY_QT_WINDOWS}/LICENSES/ DESTINATION ${licenses}/qt)
+
+# The guide, made from the README by cmark-gfm (GitHub's Markdown, for the
+# tables), with the Windows build's picture of the worksheet.
+find_program(CMARK_GFM cmark-gfm REQUIRED)
+set(guide_dir ${PROJECT_BINARY_DIR}/guide)
+set(guide_page "${DRAFTSURVEY_TITLE} guide.html")
+string(REPLACE "(docs/worksheet.png)" "(docs/worksheet-windows.png)" windows_guide "${user_guide}")
+file(WRITE ${guide_dir}/guide.md "${windows_guide}")
+execute_process(COMMAND ${CMARK_GFM} --extension table --to html ${guide_dir}/guide.md
+                OUTPUT_VARIABLE guide_body COMMAND_ERROR_IS_FATAL ANY)
+file(READ ${PROJECT_SOURCE_DIR}/packaging/windows/guide.html.in guide_template)
+string(REPLACE "@DRAFTSURVEY_TITLE@" "${DRAFTSURVEY_TITLE}" guide_html "${guide_template}")
+string(REPLACE "@GUIDE_BODY@" "${guide_body}" guide_html "${guide_html}")
+file(WRITE "${guide_dir}/${guide_page}" "${guide_html}")
+install(FILES "${guide_dir}/${guide_page}" DESTINATION guide)
+string(REGEX MATCHALL "\\(docs/[^)]+\\.png\\)" guide_pictures "${windows_guide}")
+foreach(picture IN LISTS guide_pictures)
+  string(REGEX REPLACE "^\\((.*)\\)$" "\\1" picture "${picture}")
+  install(FILES ${PROJECT_SOURCE_DIR}/${picture} DESTINATION guide/docs)
+endforeach()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${PROJECT_SOURCE_DIR}/packaging/windows/guide.html.in)
+# The installer's shortcut to it.
+set(DRAFTSURVEY_GUIDE_WINDOWS "guide\\${guide_page}")
 
 set(installer_files ${PROJECT_BINARY_DIR}/installer-files)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/installer.nsh.in

@@ -13,12 +13,14 @@
 ; when run with administrator rights, else for the current user. The two
 ; copies live side by side, each with its own uninstaller and entry.
 ; Neither the installer nor the uninstaller changes anything while the
-; program is open.
+; program is open: each checks right before its first change, and each
+; moves the program's folders aside whole before it deletes anything, so
+; that a folder held open ends it with the copy as it was.
 ;
 ; makensis -DDEFINES=<installer.nsh from CMake> -DSTAGE=<installed tree>
 ;          -DOUTFILE=<installer> installer.nsi
 
-!include "${DEFINES}"  ; APP, VERSION, PUBLISHER, COPYRIGHT, ICON, MUTEX
+!include "${DEFINES}"  ; APP, VERSION, PUBLISHER, COPYRIGHT, ICON, MUTEX, GUIDE
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
@@ -29,6 +31,9 @@ Unicode true
 SetCompressor /SOLID lzma
 ; File times would make two builds of the same files differ.
 SetDateSave off
+; A file that cannot be written ends the install (Abort or Retry, never
+; Ignore), and .onInstFailed puts the old copy back.
+AllowSkipFiles off
 ; The installer starts without elevation; "for everyone" asks for it.
 RequestExecutionLevel user
 ManifestDPIAware true
@@ -47,10 +52,27 @@ VIAddVersionKey LegalCopyright "${COPYRIGHT}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APP}"
 !define ERROR_RUNNING 5          ; the program is open
 !define ERROR_ELEVATION 740      ; Windows' ERROR_ELEVATION_REQUIRED
+!define PER_USER_ROOT "$LOCALAPPDATA\Programs"
+!define PROGRAMS_FOLDER "$SMPROGRAMS\${APP}"
+; Where a copy's folders wait while they are replaced or removed.
+!define ASIDE "$INSTDIR\replaced"
+
+; The folders that make up an installed copy: the one list of them.
+!macro FOR_EACH_PROGRAM_FOLDER MACRO
+  !insertmacro ${MACRO} "bin"
+  !insertmacro ${MACRO} "licenses"
+  !insertmacro ${MACRO} "guide"
+!macroend
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "This installs ${APP} ${VERSION}, the draft survey worksheet.$\r$\n$\r$\n\
+You can install it for yourself alone, which needs no administrator rights, or for everyone \
+who uses this computer.$\r$\n$\r$\nIf ${APP} is open, close it before you go on.$\r$\n$\r$\n\
+Click Next to continue."
+!define MUI_FINISHPAGE_RUN "$INSTDIR\bin\draftsurvey.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Run ${APP}"
 
 !insertmacro MUI_PAGE_WELCOME
 Page custom ModePage ModePageLeave
@@ -60,10 +82,38 @@ Page custom ModePage ModePageLeave
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+Var Switches      ; the command line's parameters, read once
 Var Mode          ; AllUsers or CurrentUser
+Var ModeSwitch    ; the mode the command line asks for, or empty
 Var Admin         ; 1 when the process runs with administrator rights
+Var Unpacking     ; 1 once the new copy's files are being written
+Var HeldFolder    ; a folder that could not be moved aside, or empty
 Var ForEveryone   ; the radio buttons of the mode page
 Var OnlyForMe
+
+; --- A copy's folders, moved aside whole -------------------------------------
+
+!macro SET_FOLDER_ASIDE FOLDER
+  ${If} $HeldFolder == ""
+  ${AndIf} ${FileExists} "$INSTDIR\${FOLDER}\*.*"
+    ClearErrors
+    Rename "$INSTDIR\${FOLDER}" "${ASIDE}\${FOLDER}"
+    ${If} ${Errors}
+      StrCpy $HeldFolder "$INSTDIR\${FOLDER}"
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+; What was set aside comes back; what the new copy wrote of a folder that
+; was not there before goes.
+!macro PUT_FOLDER_BACK FOLDER
+  ${If} ${FileExists} "${ASIDE}\${FOLDER}\*.*"
+    RMDir /r "$INSTDIR\${FOLDER}"
+    Rename "${ASIDE}\${FOLDER}" "$INSTDIR\${FOLDER}"
+  ${ElseIf} $Unpacking == 1
+    RMDir /r "$INSTDIR\${FOLDER}"
+  ${EndIf}
+!macroend
 
 ; --- Shared by the installer and the uninstaller ---------------------------
 
@@ -78,7 +128,22 @@ Var OnlyForMe
     ${EndIf}
   FunctionEnd
 
-  ; Where each way installs; the registry root follows SetShellVarContext.
+  Function ${PREFIX}ReadSwitches
+    ${GetParameters} $Switches
+    StrCpy $ModeSwitch ""
+    ClearErrors
+    ${GetOptions} $Switches "/AllUsers" $0
+    ${IfNot} ${Errors}
+      StrCpy $ModeSwitch "AllUsers"
+    ${EndIf}
+    ClearErrors
+    ${GetOptions} $Switches "/CurrentUser" $0
+    ${IfNot} ${Errors}
+      StrCpy $ModeSwitch "CurrentUser"
+    ${EndIf}
+  FunctionEnd
+
+  ; Where the mode installs; the registry root follows SetShellVarContext.
   Function ${PREFIX}UseMode
     SetRegView 64
     ${If} $Mode == "AllUsers"
@@ -88,8 +153,7 @@ Var OnlyForMe
     ${EndIf}
   FunctionEnd
 
-  ; Asks, or in a silent run fails, while the program is open: before
-  ; anything is changed, so that no half-replaced copy is left behind.
+  ; Asks, or in a silent run fails, while the program is open.
   Function ${PREFIX}WaitUntilClosed
     ${Do}
       System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "Global\${MUTEX}") p.r0'
@@ -104,8 +168,8 @@ Var OnlyForMe
         SetErrorLevel ${ERROR_RUNNING}
         Quit
       ${EndIf}
-      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-        "${APP} is open. Close it, then choose Retry." /SD IDCANCEL IDRETRY retry
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${APP} is open. Close it, then choose Retry." \
+        IDRETRY retry
       SetErrorLevel ${ERROR_RUNNING}
       Quit
       retry:
@@ -119,23 +183,27 @@ Var OnlyForMe
       SetErrorLevel ${ERROR_ELEVATION}
       Quit
     ${EndIf}
-    ${GetParameters} $0
-    ExecShellWait "runas" "$EXEPATH" "$0 /AllUsers"
+    ExecShellWait "runas" "$EXEPATH" "$Switches /AllUsers"
     Quit
   FunctionEnd
 
-  Function ${PREFIX}ReadModeSwitches
-    ${GetParameters} $1
-    ClearErrors
-    ${GetOptions} $1 "/AllUsers" $2
-    ${IfNot} ${Errors}
-      StrCpy $Mode "AllUsers"
+  ; Moves each of the copy's folders aside; one held open stops the
+  ; change, which then puts back what it moved.
+  Function ${PREFIX}SetCopyAside
+    StrCpy $HeldFolder ""
+    CreateDirectory "${ASIDE}"
+    !insertmacro FOR_EACH_PROGRAM_FOLDER SET_FOLDER_ASIDE
+    ${If} $HeldFolder != ""
+      MessageBox MB_ICONSTOP "$HeldFolder is in use, so ${APP} was left as it was. Close ${APP} \
+        and any window that shows that folder, then try again." /SD IDOK
+      Abort
     ${EndIf}
-    ClearErrors
-    ${GetOptions} $1 "/CurrentUser" $2
-    ${IfNot} ${Errors}
-      StrCpy $Mode "CurrentUser"
-    ${EndIf}
+  FunctionEnd
+
+  Function ${PREFIX}PutCopyBack
+    !insertmacro FOR_EACH_PROGRAM_FOLDER PUT_FOLDER_BACK
+    RMDir "${ASIDE}"
+    RMDir "$INSTDIR"  ; only if nothing was there before
   FunctionEnd
 !macroend
 !insertmacro DEFINE_SHARED ""
@@ -143,37 +211,55 @@ Var OnlyForMe
 
 ; --- The installer -----------------------------------------------------------
 
+; The mode: the command line's; else, asked on the page, the way a copy is
+; already installed; else for everyone with administrator rights, for the
+; current user without.
 Function .onInit
   Call FindAdmin
-  ${If} $Admin == 1
-    StrCpy $Mode "AllUsers"
-  ${Else}
-    StrCpy $Mode "CurrentUser"
+  Call ReadSwitches
+  StrCpy $Mode $ModeSwitch
+  ${If} $Mode == ""
+  ${AndIfNot} ${Silent}
+    Call InstalledMode
   ${EndIf}
-  Call ReadModeSwitches
+  ${If} $Mode == ""
+    ${If} $Admin == 1
+      StrCpy $Mode "AllUsers"
+    ${Else}
+      StrCpy $Mode "CurrentUser"
+    ${EndIf}
+  ${EndIf}
   ${If} $Mode == "AllUsers"
   ${AndIf} $Admin != 1
-  ${AndIf} ${Silent}
+  ${AndIf} $ModeSwitch == "AllUsers"
     Call Elevate
   ${EndIf}
-  Call WaitUntilClosed
+FunctionEnd
+
+; The user's own copy first, then the one for everyone.
+Function InstalledMode
+  SetRegView 64
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+    StrCpy $Mode "CurrentUser"
+    Return
+  ${EndIf}
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+    StrCpy $Mode "AllUsers"
+  ${EndIf}
 FunctionEnd
 
 Function ModePage
-  ; Run again with the rights that "for everyone" asked for: no question left.
-  ${GetParameters} $0
-  ClearErrors
-  ${GetOptions} $0 "/AllUsers" $1
-  ${IfNot} ${Errors}
-  ${AndIf} $Admin == 1
-    Abort
+  ${If} $ModeSwitch != ""
+    Abort  ; the command line has chosen
   ${EndIf}
   !insertmacro MUI_HEADER_TEXT "Choose how to install" "Install ${APP} for yourself, or for everyone who uses this computer."
   nsDialogs::Create 1018
   Pop $0
   ${NSD_CreateRadioButton} 0 10u 100% 12u "Only for &me"
   Pop $OnlyForMe
-  ${NSD_CreateLabel} 12u 24u -12u 20u "In your own folder ($LOCALAPPDATA\Programs). No administrator rights needed."
+  ${NSD_CreateLabel} 12u 24u -12u 20u "In your own folder (${PER_USER_ROOT}). No administrator rights needed."
   Pop $0
   ${NSD_CreateRadioButton} 0 52u 100% 12u "For &everyone on this computer"
   Pop $ForEveryone
@@ -184,18 +270,26 @@ Function ModePage
   ${Else}
     ${NSD_Check} $OnlyForMe
   ${EndIf}
+  ; Kept as it is clicked, so that Back and Next show the choice again.
+  ${NSD_OnClick} $OnlyForMe ModeClicked
+  ${NSD_OnClick} $ForEveryone ModeClicked
   nsDialogs::Show
 FunctionEnd
 
-Function ModePageLeave
+Function ModeClicked
+  Pop $0
   ${NSD_GetState} $ForEveryone $0
   ${If} $0 == ${BST_CHECKED}
     StrCpy $Mode "AllUsers"
-    ${If} $Admin != 1
-      Call Elevate
-    ${EndIf}
   ${Else}
     StrCpy $Mode "CurrentUser"
+  ${EndIf}
+FunctionEnd
+
+Function ModePageLeave
+  ${If} $Mode == "AllUsers"
+  ${AndIf} $Admin != 1
+    Call Elevate
   ${EndIf}
 FunctionEnd
 
@@ -204,16 +298,19 @@ Section
   ${If} $Mode == "AllUsers"
     StrCpy $INSTDIR "$PROGRAMFILES64\${APP}"
   ${Else}
-    StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${APP}"
+    StrCpy $INSTDIR "${PER_USER_ROOT}\${APP}"
   ${EndIf}
-  ; A copy already installed this way is replaced: its files go first.
-  RMDir /r "$INSTDIR\bin"
-  RMDir /r "$INSTDIR\licenses"
+  Call WaitUntilClosed
+  ; A copy already installed this way is replaced whole.
+  Call SetCopyAside
+  StrCpy $Unpacking 1
   SetOutPath "$INSTDIR"
   File /r "${STAGE}/*.*"
+  RMDir /r "${ASIDE}"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
-  CreateDirectory "$SMPROGRAMS\${APP}"
-  CreateShortcut "$SMPROGRAMS\${APP}\${APP}.lnk" "$INSTDIR\bin\draftsurvey.exe"
+  CreateDirectory "${PROGRAMS_FOLDER}"
+  CreateShortcut "${PROGRAMS_FOLDER}\${APP}.lnk" "$INSTDIR\bin\draftsurvey.exe"
+  CreateShortcut "${PROGRAMS_FOLDER}\${APP} guide.lnk" "$INSTDIR\${GUIDE}"
 
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${APP}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -228,32 +325,52 @@ Section
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; A folder held open, or a file that could not be written: the copy as it was.
+Function .onInstFailed
+  Call PutCopyBack
+FunctionEnd
+
 ; --- The uninstaller ---------------------------------------------------------
 
+; Its own copy: the one its Apps entry names, else by where it stands.
 Function un.onInit
   Call un.FindAdmin
-  ; Its own copy: the one its Apps entry names, else by where it stands.
-  StrCpy $Mode "AllUsers"
-  StrLen $0 "$LOCALAPPDATA\Programs"
-  StrCpy $1 "$INSTDIR" $0
-  ${If} $1 == "$LOCALAPPDATA\Programs"
-    StrCpy $Mode "CurrentUser"
+  Call un.ReadSwitches
+  StrCpy $Mode $ModeSwitch
+  ${If} $Mode == ""
+    StrLen $0 "${PER_USER_ROOT}"
+    StrCpy $1 "$INSTDIR" $0
+    ${If} $1 == "${PER_USER_ROOT}"
+      StrCpy $Mode "CurrentUser"
+    ${Else}
+      StrCpy $Mode "AllUsers"
+    ${EndIf}
   ${EndIf}
-  Call un.ReadModeSwitches
   ${If} $Mode == "AllUsers"
   ${AndIf} $Admin != 1
     Call un.Elevate
   ${EndIf}
-  Call un.WaitUntilClosed
 FunctionEnd
 
+; The uninstaller, the shortcuts and the Apps entry go last, once the
+; program's folders are gone: an uninstall that cannot finish can be run
+; again.
 Section "Uninstall"
   Call un.UseMode
-  Delete "$SMPROGRAMS\${APP}\${APP}.lnk"
-  RMDir "$SMPROGRAMS\${APP}"
-  RMDir /r "$INSTDIR\bin"
-  RMDir /r "$INSTDIR\licenses"
+  Call un.WaitUntilClosed
+  Call un.SetCopyAside
+  RMDir /r "${ASIDE}"
+  ${If} ${FileExists} "${ASIDE}\*.*"
+    MessageBox MB_ICONSTOP "Some of ${APP}'s files are in use and were not removed. Close \
+      ${APP}, then uninstall it again." /SD IDOK
+    Abort
+  ${EndIf}
+  RMDir /r "${PROGRAMS_FOLDER}"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd
+
+Function un.onUninstFailed
+  Call un.PutCopyBack
+FunctionEnd
