@@ -73,12 +73,14 @@ screenshot:
 	cmake --build --preset app --target draftsurvey control_centres
 	scripts/take-screenshot build/app/app/draftsurvey docs/worksheet.png
 
-# Everything built for Windows against a Qt cross-built once into a cache
-# (scripts/build-qt-windows), every test run under Wine on a virtual display.
+# Qt for Windows, cross-built once into a cache (scripts/build-qt-windows),
+# exported for the command that follows.
+with_qt_windows = DRAFTSURVEY_QT_WINDOWS=$$(scripts/build-qt-windows) && export DRAFTSURVEY_QT_WINDOWS &&
+
+# Everything built for Windows, every test run under Wine on a virtual display.
 windows:
 	@scripts/install-deps build windows
-	@DRAFTSURVEY_QT_WINDOWS=$$(scripts/build-qt-windows) && export DRAFTSURVEY_QT_WINDOWS && \
-	  cmake --preset windows-cross >/dev/null && cmake --build --preset windows-cross
+	@$(with_qt_windows) cmake --preset windows-cross >/dev/null && cmake --build --preset windows-cross
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows-cross
 
 # The Windows ZIP and 64-bit installer (build/windows-release/DraftSurvey-*-win64*),
@@ -95,18 +97,7 @@ windows-package: windows windows-files
 WINDOWS_FILES ?= build/windows-release
 windows-files:
 	@scripts/install-deps build windows sign
-	scripts/sign-windows --check
-	@DRAFTSURVEY_QT_WINDOWS=$$(scripts/build-qt-windows) && export DRAFTSURVEY_QT_WINDOWS && \
-	  cmake --preset windows-release >/dev/null && cmake --build --preset windows-release
-	mkdir -p $(WINDOWS_FILES) && cd $(WINDOWS_FILES) && rm -f DraftSurvey-*-win64.* SHA256SUMS
-	@# A ZIP's file times are local times: UTC, wherever it is built.
-	cd build/windows-release && rm -f DraftSurvey-*-win64.exe && umask 022 && export TZ=UTC && \
-	  { { cpack -G ZIP -B $(abspath $(WINDOWS_FILES)) && cmake --build . --target installer && \
-	      { [ $(abspath $(WINDOWS_FILES)) = $(CURDIR)/build/windows-release ] || \
-	        mv DraftSurvey-*-win64.exe $(abspath $(WINDOWS_FILES))/; }; } || \
-	    { rm -f DraftSurvey-*-win64.exe $(abspath $(WINDOWS_FILES))/DraftSurvey-*-win64.*; exit 1; }; }
-	cd $(WINDOWS_FILES) && sha256sum DraftSurvey-*-win64.zip DraftSurvey-*-win64.exe >SHA256SUMS && \
-	  sha256sum -c SHA256SUMS
+	@$(with_qt_windows) scripts/make-windows-files $(WINDOWS_FILES)
 
 # The README's picture of the Windows build, from the packaged program.
 windows-screenshot: windows-package
