@@ -48,12 +48,13 @@ QPixmap StandardPixmap(const QStyle& style, QMessageBox::Icon icon, const QWidge
 }  // namespace
 
 NoticeBox::NoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon)
-    : QDialog(owner, kDialogFrame), text_(new QLabel(text, this)), icon_(icon) {
+    : QDialog(owner, kDialogFrame), text_(new QLabel(text, this)) {
   static const bool kFactoryInstalled = (QAccessible::installFactory(&AlertFactory), true);
   static_cast<void>(kFactoryInstalled);
 
   setWindowTitle(QString::fromLatin1(kApplicationTitle));
   setAccessibleDescription(text);
+  text_->setObjectName(QStringLiteral("text"));
   text_->setTextFormat(Qt::PlainText);
   text_->setTextInteractionFlags(Qt::TextInteractionFlags(
       style()->styleHint(QStyle::SH_MessageBox_TextInteractionFlags, nullptr, this)));
@@ -71,6 +72,7 @@ NoticeBox::NoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon
   auto* grid = new QGridLayout(this);
   if (icon != QMessageBox::NoIcon) {
     auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("icon"));
     picture->setPixmap(StandardPixmap(*style(), icon, this));
     picture->setAlignment(Qt::AlignTop);
     grid->addWidget(picture, 0, 0);
@@ -80,10 +82,6 @@ NoticeBox::NoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon
   grid->addWidget(buttons, 1, 0, 1, 2);
   grid->setSizeConstraint(QLayout::SetNoConstraint);
   new ReachKeeper(*this);  // a child of the box
-}
-
-QString NoticeBox::text() const {
-  return text_->text();
 }
 
 // Window managers draw titles in a bold face of about the application's
@@ -137,7 +135,7 @@ void NoticeBox::keyPressEvent(QKeyEvent* event) {
   }
   // The layout of a native message box's copy; the clipboard gives Windows its CR LF.
   const QString rule = QStringLiteral("---------------------------\n");
-  QString copy = rule + windowTitle() + u'\n' + rule + text() + u'\n' + rule;
+  QString copy = rule + windowTitle() + u'\n' + rule + text_->text() + u'\n' + rule;
   for (const QAbstractButton* button : findChild<QDialogButtonBox*>()->buttons()) {
     copy += button->text() + QStringLiteral("   ");
   }

@@ -24,27 +24,22 @@ class NoticeBox : public QDialog {
   Q_OBJECT
 
  public:
+  // Its text and its icon show in labels named "text" and "icon".
   NoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon);
-
-  [[nodiscard]] QString text() const;
-  [[nodiscard]] QMessageBox::Icon icon() const { return icon_; }
-  [[nodiscard]] QLabel& textLabel() const { return *text_; }
-
-  // Room kept free between the box and each side of the screen.
-  static constexpr int kScreenMargin = 32;
-
-  // The width the frame needs to show the title beside its icon and buttons.
-  [[nodiscard]] int TitleWidth() const;
 
  protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Room kept free between the box and each side of the screen.
+  static constexpr int kScreenMargin = 32;
+
+  // The width the frame needs to show the title beside its icon and buttons.
+  [[nodiscard]] int TitleWidth() const;
   void FitToText();
 
   QLabel* text_;
-  QMessageBox::Icon icon_;
 };
 
 // Shows a NoticeBox, modal, and returns once it has been dismissed.

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -72,9 +73,11 @@ SeenBox ModalBoxes::Describe(QDialog& box) {
   SeenBox seen;
   seen.title = box.windowTitle();
   seen.object_name = box.objectName();
-  if (auto* notice = qobject_cast<ui::NoticeBox*>(&box)) {
-    seen.text = notice->text();
-    seen.icon = notice->icon();
+  if (qobject_cast<ui::NoticeBox*>(&box) != nullptr) {
+    seen.text = box.findChild<QLabel*>(QStringLiteral("text"))->text();
+    if (const auto* picture = box.findChild<QLabel*>(QStringLiteral("icon"))) {
+      seen.icon = picture->pixmap().toImage();
+    }
     for (QAbstractButton* button : box.findChild<QDialogButtonBox*>()->buttons()) {
       seen.buttons << button->text();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -23,7 +24,7 @@ void AddDismissalRows();
 struct SeenBox {
   QString title;
   QString text;  // a notice's text; empty for other dialogs
-  int icon = 0;  // QMessageBox::Icon of a notice, 0 for other dialogs
+  QImage icon;   // the picture beside a notice's text; null without one
   QStringList buttons;
   QString default_button;
   QString object_name;

@@ -17,6 +17,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QTextLayout>
 #include <QWindow>
@@ -101,6 +102,13 @@ QColor SystemColour(int index, const QColor& elsewhere) {
   static_cast<void>(index);
   return elsewhere;
 #endif
+}
+
+// What the style shows beside a warning, at a message box's icon size.
+QImage WarningPicture() {
+  const QStyle* style = QApplication::style();
+  const int size = style->pixelMetric(QStyle::PM_MessageBoxIconSize);
+  return style->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(size, size).toImage();
 }
 
 // The worksheet's core on its own, given the fields' texts: the oracle for
@@ -602,7 +610,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     const SeenBox& box = boxes().seen().front();
     QCOMPARE(box.title, QStringLiteral("Draft Survey"));
     QCOMPARE(box.text, QStringLiteral("DM = (MTC + 50) - (MTC - 50)"));
-    QCOMPARE(box.icon, static_cast<int>(QMessageBox::NoIcon));
+    QVERIFY(box.icon.isNull());
     QCOMPARE(box.buttons, QStringList{"OK"});
     QCOMPARE(box.default_button, QStringLiteral("OK"));
     QCOMPARE(Field(32)->text(), QStringLiteral("20"));
@@ -632,15 +640,17 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     bool title_fits = true;
     bool within_screen = true;
     bool alert = true;
-    boxes().Expect(kShowings, Dismissal::kOkButton, [&](QDialog& dialog) {
-      auto& box = static_cast<ui::NoticeBox&>(dialog);
-      const QLabel& label = box.textLabel();
+    boxes().Expect(kShowings, Dismissal::kOkButton, [&](QDialog& box) {
+      const auto& label = *box.findChild<QLabel*>(QStringLiteral("text"));
       lines << label.height() / label.fontMetrics().lineSpacing();
       sizes << box.frameGeometry().size();
-      title_fits = title_fits && box.width() >= box.TitleWidth();
-      within_screen = within_screen &&
-                      box.frameGeometry().width() <= box.screen()->availableGeometry().width() -
-                                                         2 * ui::NoticeBox::kScreenMargin;
+      // Room for the title in a bold face, and for a title bar's buttons.
+      QFont title_font = QApplication::font("QMdiSubWindowTitleBar");
+      title_font.setBold(true);
+      title_fits = title_fits &&
+                   box.width() >= QFontMetrics(title_font).horizontalAdvance(box.windowTitle()) + 100;
+      within_screen =
+          within_screen && box.screen()->availableGeometry().contains(box.frameGeometry());
       alert =
           alert && QAccessible::queryAccessibleInterface(&box)->role() == QAccessible::AlertMessage;
     });
@@ -715,7 +725,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QCOMPARE(boxes().seen().size(), std::size_t{1});
     QCOMPARE(boxes().seen().front().title, QStringLiteral("Draft Survey"));
     QCOMPARE(boxes().seen().front().text, QStringLiteral("Overflow."));
-    QCOMPARE(boxes().seen().front().icon, static_cast<int>(QMessageBox::Warning));
+    QCOMPARE(boxes().seen().front().icon, WarningPicture());
     QCOMPARE(mean_while_up, QStringLiteral("8.5E+307"));
     QCOMPARE(Field(5)->text(), QStringLiteral("old"));
     QVERIFY(window_ != nullptr && window_->isVisible());
@@ -735,7 +745,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     static_cast<calc::Host&>(*window_).ReportFault(fault);
     QCOMPARE(boxes().seen().size(), std::size_t{1});
     QCOMPARE(boxes().seen().front().text, text);
-    QCOMPARE(boxes().seen().front().icon, static_cast<int>(QMessageBox::Warning));
+    QCOMPARE(boxes().seen().front().icon, WarningPicture());
   }
 
   void enterInAFieldRunsNothing() {
