@@ -55,9 +55,15 @@ WorksheetWindow::WorksheetWindow(QWidget* parent) : QWidget(parent, kFrame) {
   controls_ = BuildForm(*sheet, WorksheetControls());
   resize(sheet->size());
   ConnectControls();
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget*, QWidget* now) { ScrollToFocus(now); });
+  follow_focus_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget*, QWidget* now) { ScrollToFocus(now); });
   fields_[0]->setFocus();
+}
+
+// The controls give up the focus as they are destroyed, after this part
+// of the window is gone.
+WorksheetWindow::~WorksheetWindow() {
+  disconnect(follow_focus_);
 }
 
 // The controls stand on a sheet of the written size, which scrolls only

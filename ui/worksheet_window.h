@@ -23,6 +23,9 @@ class WorksheetWindow : public QWidget, public calc::Host {
 
  public:
   explicit WorksheetWindow(QWidget* parent = nullptr);
+  ~WorksheetWindow() override;
+  WorksheetWindow(const WorksheetWindow&) = delete;
+  WorksheetWindow& operator=(const WorksheetWindow&) = delete;
 
   [[nodiscard]] const calc::Worksheet& sheet() const { return sheet_; }
 
@@ -45,6 +48,7 @@ class WorksheetWindow : public QWidget, public calc::Host {
 
   calc::Worksheet sheet_{*this};
   QScrollArea* scroll_area_ = nullptr;
+  QMetaObject::Connection follow_focus_;
   bool fitted_ = false;
   std::vector<QWidget*> controls_;
   std::array<QLineEdit*, calc::Worksheet::kFieldCount> fields_{};
