@@ -481,8 +481,9 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     CoreAlone core(before);
     core.sheet.Run(static_cast<calc::Step>(command));
     bool unchanged_while_up = true;
-    boxes().Expect(static_cast<int>(core.notices.size()), Dismissal::kOkButton,
-                   [&](QDialog&) { unchanged_while_up = unchanged_while_up && FieldTexts() == before; });
+    boxes().Expect(static_cast<int>(core.notices.size()), Dismissal::kOkButton, [&](QDialog&) {
+      unchanged_while_up = unchanged_while_up && FieldTexts() == before;
+    });
 
     Push(*Button(command), press);
 
@@ -606,19 +607,24 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
 
     QTest::mouseClick(Button(9), Qt::LeftButton);
 
+    // The step's words are the core's; the box shows them as they are.
+    CoreAlone core(FieldTexts());
+    core.sheet.Run(calc::Step::kDeltaMtc);
     QCOMPARE(boxes().seen().size(), std::size_t{1});
     const SeenBox& box = boxes().seen().front();
     QCOMPARE(box.title, QStringLiteral("Draft Survey"));
-    QCOMPARE(box.text, QStringLiteral("DM = (MTC + 50) - (MTC - 50)"));
+    QCOMPARE(QStringList{box.text}, core.notices);
     QVERIFY(box.icon.isNull());
     QCOMPARE(box.buttons, QStringList{"OK"});
     QCOMPARE(box.default_button, QStringLiteral("OK"));
     QCOMPARE(Field(32)->text(), QStringLiteral("20"));
     // Ctrl+C copies it as a native message box does.
-    QCOMPARE(QApplication::clipboard()->text(),
-             QStringLiteral("---------------------------\nDraft Survey\n"
-                            "---------------------------\nDM = (MTC + 50) - (MTC - 50)\n"
-                            "---------------------------\nOK   \n---------------------------\n"));
+    QCOMPARE(
+        QApplication::clipboard()->text(),
+        QStringLiteral("---------------------------\nDraft Survey\n"
+                       "---------------------------\n%1\n")
+                .arg(box.text) +
+            QStringLiteral("---------------------------\nOK   \n---------------------------\n"));
   }
 
   // A notice keeps to one line up to the screen's width, a short one still
@@ -647,8 +653,9 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
       // Room for the title in a bold face, and for a title bar's buttons.
       QFont title_font = QApplication::font("QMdiSubWindowTitleBar");
       title_font.setBold(true);
-      title_fits = title_fits &&
-                   box.width() >= QFontMetrics(title_font).horizontalAdvance(box.windowTitle()) + 100;
+      title_fits =
+          title_fits &&
+          box.width() >= QFontMetrics(title_font).horizontalAdvance(box.windowTitle()) + 100;
       within_screen =
           within_screen && box.screen()->availableGeometry().contains(box.frameGeometry());
       alert =
