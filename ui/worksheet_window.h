@@ -27,8 +27,6 @@ class WorksheetWindow : public QWidget, public calc::Host {
   WorksheetWindow(const WorksheetWindow&) = delete;
   WorksheetWindow& operator=(const WorksheetWindow&) = delete;
 
-  [[nodiscard]] const calc::Worksheet& sheet() const { return sheet_; }
-
   // calc::Host
   void ShowNotice(const std::string& text) override;
   void ReportFault(calc::Fault fault) override;
