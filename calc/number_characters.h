@@ -13,7 +13,7 @@ enum class NumberCharacter : unsigned char {
   kPlus,
   kMinus,
   kPoint,     // the decimal point
-  kExponent,  // 'E' or 'e'
+  kExponent,  // 'E' or 'e', ASCII or full-width
 };
 
 struct ClassifiedCharacter {

@@ -18,6 +18,9 @@ constexpr int kSignificantDigits = 15;
 
 using enum NumberCharacter;
 
+constexpr bool IsAsciiDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 constexpr bool IsSign(NumberCharacter kind) {
   return kind == kPlus || kind == kMinus;
 }
@@ -99,17 +102,16 @@ Scan ScanNumber(std::string_view text) {
 // Decimal exponent of a compact number, near enough to tell whether a
 // number out of range is too large or too small. Saturates, never wraps.
 long long DecimalMagnitude(std::string_view number) {
-  const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
   std::size_t i = 0;
   while (i < number.size() && number[i] == '0') ++i;
   long long magnitude = 0;
-  for (; i < number.size() && is_digit(number[i]); ++i) ++magnitude;
+  for (; i < number.size() && IsAsciiDigit(number[i]); ++i) ++magnitude;
   if (i < number.size() && number[i] == '.') {
     ++i;
     if (magnitude == 0) {
       for (; i < number.size() && number[i] == '0'; ++i) --magnitude;
     }
-    while (i < number.size() && is_digit(number[i])) ++i;
+    while (i < number.size() && IsAsciiDigit(number[i])) ++i;
   }
   if (i < number.size()) {  // the exponent
     ++i;
@@ -142,10 +144,9 @@ double ConvertCompact(std::string_view number) {
 // byte beyond ASCII), nor on an exponent letter whose digits might follow
 // after blanks.
 std::optional<double> ReadPlainAscii(std::string_view text) {
-  const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
   std::size_t start = 0;
   if (!text.empty() && (text[0] == '-' || text[0] == '+')) start = 1;
-  if (start == text.size() || !(is_digit(text[start]) || text[start] == '.')) return std::nullopt;
+  if (start == text.size() || !(IsAsciiDigit(text[start]) || text[start] == '.')) return std::nullopt;
   const std::string_view rest = text.substr(start);
   double value = 0.0;
   const auto [end, error] =

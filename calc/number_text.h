@@ -22,7 +22,7 @@ namespace calc {
 //   digit  := any code point of category Nd, read as its value: ASCII,
 //             full-width, Arabic-Indic, Devanagari and every other script
 //   point  := '.' | U+FF0E (full-width) | U+066B (Arabic decimal separator)
-//   exponent-letter := 'E' | 'e' | U+FF25 | U+FF45      (and full-width)
+//   exponent-letter := 'E' | 'e' | U+FF25 | U+FF45      (ASCII or full-width)
 //
 // Every character the field shows as a blank, or shows as nothing, is a
 // blank; each that shows as a minus sign, a digit or a point is one. So

@@ -1,9 +1,10 @@
 # The Windows ZIP and the 64-bit installer, DraftSurvey-<version>-win64:
 # bin/ holds draftsurvey.exe with the DLLs and plugins that
 # WindowsRuntime.cmake installs; licenses/ the program's, the fonts' and
-# Qt's licences; guide/ the user's guide as a page with its pictures. CPack makes the ZIP; the installer is the project's own
-# script (packaging/windows/installer.nsi), which installs for the current
-# user or for everyone, and is built by the target `installer`.
+# Qt's licences; guide/ the user's guide as a page with its pictures. CPack
+# makes the ZIP; the installer is the project's own script
+# (packaging/windows/installer.nsi), which installs for the current user or
+# for everyone, and is built by the target `installer`.
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME DraftSurvey-${PROJECT_VERSION}-win64)
 

@@ -18,10 +18,13 @@ start_desktop_session() {  # script arguments...
   sleep 1
 }
 
-find_window() {  # title (a regular expression); waits up to 90 s
-  local id
+# Waits up to 90 s until `count` (1 unless given) windows whose title
+# matches show; prints the count-th, the newest of them.
+find_window() {  # title (a regular expression) [count]
+  local count=${2:-1} id
   for _ in $(seq 900); do
-    if id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$id" ]; then
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | sed -n "${count}p")
+    if [ -n "$id" ]; then
       echo "$id"
       return 0
     fi
