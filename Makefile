@@ -70,7 +70,7 @@ package-files:
 screenshot:
 	@scripts/install-deps build screenshot
 	cmake --preset app >/dev/null
-	cmake --build --preset app --target draftsurvey control_centres
+	cmake --build --preset app --target draftsurvey control_centres worked_example_plan
 	scripts/take-screenshot build/app/app/draftsurvey docs/worksheet.png
 
 # Qt for Windows, cross-built once into a cache (scripts/build-qt-windows),
@@ -102,6 +102,7 @@ windows-files:
 # The README's picture of the Windows build, from the packaged program.
 windows-screenshot: windows-package
 	@scripts/install-deps screenshot
+	cmake --build --preset app --target worked_example_plan
 	rm -rf build/windows-release/unpacked && mkdir -p build/windows-release/unpacked
 	cd build/windows-release/unpacked && unzip -q ../DraftSurvey-*-win64.zip
 	WINEPREFIX=$(CURDIR)/build/windows-cross/wineprefix scripts/take-screenshot \

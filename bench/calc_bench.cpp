@@ -3,12 +3,14 @@
 
 #include <array>
 #include <charconv>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "calc/number_text.h"
 #include "calc/worksheet.h"
+#include "tests/support/worked_example.h"
 
 namespace {
 
@@ -115,36 +117,18 @@ class QuietHost : public calc::Host {
   void ReportFault(calc::Fault) override {}
 };
 
-// Types a survey's readings, runs every step before Clear and then Clear.
+// Works the user's guide's survey, typing and pressing as it does, then Clear.
 void BM_WholeSurvey(benchmark::State& state) {
-  const std::array<std::pair<calc::Field, const char*>, 21> typed{
-      {{calc::kForwardPort, "7.3"},
-       {calc::kForwardStarboard, "7.2"},
-       {calc::kForwardStem, "0.02"},
-       {calc::kAftPort, "8.3"},
-       {calc::kAftStarboard, "8.2"},
-       {calc::kAftStem, "-0.01"},
-       {calc::kMidPort, "7.6"},
-       {calc::kMidStarboard, "7.62"},
-       {calc::kTpc, "25"},
-       {calc::kLbp, "150"},
-       {calc::kLcf, "-1.2"},
-       {calc::kMtcPlus50, "310"},
-       {calc::kMtcMinus50, "290"},
-       {calc::kDisplacement, "21650"},
-       {calc::kTrimCorrection, "-13.3"},
-       {calc::kObservedDensity, "1.019"},
-       {calc::kLightShip, "5200"},
-       {calc::kFuelOil, "310"},
-       {calc::kDieselOil, "45.5"},
-       {calc::kLubricatingOil, "8"},
-       {calc::kFreshWater, "180"}}};
+  std::ifstream guide(DRAFTSURVEY_GUIDE);
+  const std::vector<testing_support::ExampleStep> survey =
+      testing_support::ReadWorkedExample(guide);
   QuietHost host;
   calc::Worksheet sheet(host);
-  constexpr int kClear = static_cast<int>(calc::Step::kClear);
   for (auto _ : state) {
-    for (const auto& [n, text] : typed) sheet.SetText(n, text);
-    for (int step = 1; step < kClear; ++step) sheet.Run(static_cast<calc::Step>(step));
+    for (const testing_support::ExampleStep& step : survey) {
+      for (const auto& [n, figure] : step.typed) sheet.SetText(n, figure);
+      sheet.Run(step.step);
+    }
     benchmark::DoNotOptimize(sheet.Text(calc::kCargo).data());
     sheet.Run(calc::Step::kClear);
   }

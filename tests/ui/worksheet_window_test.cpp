@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -22,7 +21,10 @@
 #include <QTextLayout>
 #include <QWindow>
 #include <map>
+#include <sstream>
+#include <stdexcept>
 #include <utility>
+#include <vector>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -30,6 +32,7 @@
 
 #include "calc/number_text.h"
 #include "tests/support/gui_test_case.h"
+#include "tests/support/worked_example.h"
 #include "ui/control.h"
 #include "ui/line_widget.h"
 #include "ui/notice_box.h"
@@ -504,68 +507,38 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   }
 
   // The user's guide promises its worked example to the digit: each row of
-  // its table is typed and pressed here as the guide says, and every figure
-  // after the arrow must be what the program writes.
+  // its table is typed and pressed here as the guide says, through the
+  // button the guide names, and every figure after the arrow must be what
+  // the program writes.
   void theGuidesWorkedExampleComesOutToTheDigit() {
     QFile guide(QStringLiteral(":/README.md"));
-    QVERIFY(guide.open(QIODevice::ReadOnly | QIODevice::Text));
-    struct Step {
-      QList<int> typed;
-      QList<int> written;
-      int notices;
-    };
-    const std::map<int, Step> steps{{1, {{1, 2, 4}, {3, 5}, 0}},
-                                    {2, {{6, 7, 11}, {8, 9}, 0}},
-                                    {3, {{}, {10}, 0}},
-                                    {4, {{12, 13}, {14}, 0}},
-                                    {5, {{}, {15, 16}, 2}},
-                                    {6, {{}, {23, 24, 25}, 0}},
-                                    {7, {{27, 28, 29, 30, 31}, {32}, 1}},
-                                    {8, {{}, {42}, 1}},
-                                    {9, {{}, {41}, 1}},
-                                    {10, {{}, {43}, 0}},
-                                    {11, {{17, 18}, {19}, 1}},
-                                    {12, {{20}, {22}, 1}},
-                                    {13, {{44, 34, 35, 36, 37, 38, 39}, {40}, 1}}};
-    const QRegularExpression number(QStringLiteral("-?\\d+(?:\\.\\d+)?"));
-    int worked = 0;
-    for (const QString& line : QString::fromUtf8(guide.readAll()).split(u'\n')) {
-      const QStringList cells = line.split(u'|');
-      bool is_step = false;
-      const int n = cells.size() == 7 ? cells[1].trimmed().toInt(&is_step) : 0;
-      if (!is_step) continue;
-      QVERIFY2(steps.count(n) == 1, qPrintable(line));
-      const Step& step = steps.at(n);
-      const QString press = cells[3].section(u'(', 0, 0).simplified();
-      const QStringList halves = cells[5].split(QStringLiteral("→"));
-      QStringList typed;
-      QStringList written;
-      for (const auto& match : number.globalMatch(halves.size() == 2 ? halves[0] : QString())) {
-        typed << match.captured();
-      }
-      for (const auto& match : number.globalMatch(halves.back())) written << match.captured();
-      QCOMPARE(typed.size(), step.typed.size());
-      QCOMPARE(written.size(), step.written.size());
-      for (int i = 0; i < typed.size(); ++i) Type(step.typed[i], typed[i]);
+    QVERIFY(guide.open(QIODevice::ReadOnly));
+    std::istringstream text(guide.readAll().toStdString());
+    std::vector<testing_support::ExampleStep> survey;
+    try {
+      survey = testing_support::ReadWorkedExample(text);
+    } catch (const std::runtime_error& fault) {
+      QFAIL(fault.what());
+    }
+    for (const testing_support::ExampleStep& step : survey) {
+      for (const auto& [n, figure] : step.typed) Type(n, QString::fromStdString(figure));
       QPushButton* button = nullptr;
       for (auto* candidate : window_->findChildren<QPushButton*>()) {
-        if (candidate->text().simplified() == press) button = candidate;
+        if (candidate->text().simplified().toStdString() == step.press) button = candidate;
       }
-      QVERIFY2(button != nullptr, qPrintable(press));
+      QVERIFY2(button == Button(static_cast<int>(step.step)), step.press.c_str());
       boxes().Expect(step.notices);
 
       Push(*button, Press::kClick);
 
-      for (int i = 0; i < written.size(); ++i) {
-        QVERIFY2(Field(step.written[i])->text() == written[i],
+      for (const auto& [n, figure] : step.written) {
+        QVERIFY2(Field(n)->text().toStdString() == figure,
                  qPrintable(QStringLiteral("step %1: Text%2 holds %3, the guide says %4")
+                                .arg(step.row)
                                 .arg(n)
-                                .arg(step.written[i])
-                                .arg(Field(step.written[i])->text(), written[i])));
+                                .arg(Field(n)->text(), QString::fromStdString(figure))));
       }
-      ++worked;
     }
-    QCOMPARE(worked, 13);
   }
 
   // Results longer than their field: what shows is the start of the number.
