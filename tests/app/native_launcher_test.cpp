@@ -8,8 +8,6 @@
 #include <string>
 #include <thread>
 
-#include "app/sysinfo/native_registry.h"
-#include "app/sysinfo/system_information.h"
 #include "tests/support/file_wait.h"
 
 namespace sysinfo {
@@ -77,52 +75,6 @@ TEST(NativeLauncher, CountsOnlyOrdinaryFiles) {
   EXPECT_TRUE(launcher.IsFile(file.string()));
   EXPECT_FALSE(launcher.IsFile(folder.path().string()));
   EXPECT_FALSE(launcher.IsFile((folder.path() / "missing").string()));
-}
-
-// With the tool's path in the registry, the real launcher starts it.
-class OneValueRegistry : public Registry {
- public:
-  explicit OneValueRegistry(std::string path) : path_(std::move(path) + '\0') {}
-  long OpenKey(RootKey, const std::string& path, std::uint32_t, std::uint32_t, Key& key) override {
-    key = 1;
-    return path == "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO" ? kErrorSuccess : kErrorFileNotFound;
-  }
-  long QueryValue(Key, const std::string& name, std::uint32_t& type, std::span<std::uint8_t> data,
-                  std::uint32_t& size) override {
-    if (name != "PATH") return kErrorFileNotFound;
-    type = kRegSz;
-    std::copy(path_.begin(), path_.end(), data.begin());
-    size = static_cast<std::uint32_t>(path_.size());
-    return kErrorSuccess;
-  }
-  long CloseKey(Key) override { return kErrorSuccess; }
-
- private:
-  std::string path_;
-};
-
-class NoNotices : public NoticeSink {
- public:
-  int shown = 0;
-  void ShowNotice(const std::string&) override { ++shown; }
-};
-
-TEST(StartSysInfo, StartsTheRegisteredToolForReal) {
-  ScratchFolder folder;
-  OneValueRegistry registry(WriteTool(folder.path(), "sys info").string());
-  NativeLauncher launcher;
-  NoNotices notices;
-  SystemInformation(registry, launcher, notices).StartSysInfo();
-  EXPECT_EQ(notices.shown, 0);
-  EXPECT_TRUE(AppearsWithin(folder.path() / "ran", std::chrono::seconds(10)));
-}
-
-TEST(StartSysInfo, ShowsTheNoticeWhereThereIsNoRegistry) {
-  NativeRegistry registry;
-  NativeLauncher launcher;
-  NoNotices notices;
-  SystemInformation(registry, launcher, notices).StartSysInfo();
-  EXPECT_EQ(notices.shown, 1);
 }
 
 #endif

@@ -143,13 +143,13 @@ TEST(WindowsStartSysInfo, FolderWithoutMsinfo32StartsNothing) {
   EXPECT_FALSE(fs::exists(ToolFolder::Marker(L"other.exe")));
 }
 
-TEST(WindowsStartSysInfo, NeitherValueShowsTheNotice) {
-  EXPECT_EQ(StartSysInfo(), kNotice);
-}
-
-TEST(WindowsStartSysInfo, EmptyPathShowsTheNotice) {
-  const auto path = ScopedValue::Text(kMsinfoKey, L"PATH", L"");
-  EXPECT_EQ(StartSysInfo(), kNotice);
+TEST(WindowsStartSysInfo, NoPathToReadShowsTheNotice) {
+  EXPECT_EQ(StartSysInfo(), kNotice);  // neither value
+  for (const std::wstring& text :
+       {std::wstring(), std::wstring(2000, L'p')}) {  // longer than the buffer
+    const auto path = ScopedValue::Text(kMsinfoKey, L"PATH", text);
+    EXPECT_EQ(StartSysInfo(), kNotice) << text.size() << " characters";
+  }
 }
 
 TEST(WindowsStartSysInfo, DwordPathShowsTheNotice) {
@@ -177,11 +177,6 @@ TEST(WindowsStartSysInfo, BinaryFillingTheBufferShowsTheNotice) {
   EXPECT_EQ(StartSysInfo(), kNotice);
   std::this_thread::sleep_for(std::chrono::seconds(1));
   EXPECT_FALSE(fs::exists(ToolFolder::Marker(L"MSINFO32.EXE")));
-}
-
-TEST(WindowsStartSysInfo, TextLongerThanTheBufferShowsTheNotice) {
-  const auto path = ScopedValue::Text(kMsinfoKey, L"PATH", std::wstring(2000, L'p'));
-  EXPECT_EQ(StartSysInfo(), kNotice);
 }
 
 TEST(WindowsStartSysInfo, OpensKeysWithReadRightsOnly) {

@@ -539,14 +539,5 @@ TEST(WorksheetClear, EmptiesAllFieldsInAscendingOrder) {
   }
 }
 
-TEST(WorksheetClear, ChangesNothingOnEmptySheet) {
-  RecordingHost host;
-  Worksheet sheet(host);
-  host.sheet = &sheet;
-  sheet.Run(Step::kClear);
-  for (int n = 1; n <= Worksheet::kFieldCount; ++n) EXPECT_EQ(sheet.Text(n), "") << n;
-  EXPECT_TRUE(host.Notices().empty());
-}
-
 }  // namespace
 }  // namespace calc
