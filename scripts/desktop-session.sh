@@ -19,18 +19,21 @@ start_desktop_session() {  # script arguments...
 }
 
 # Waits up to 90 s until `count` (1 unless given) windows whose title
-# matches show; prints the count-th, the newest of them.
-find_window() {  # title (a regular expression) [count]
-  local count=${2:-1} id
+# matches show; prints the count-th, the newest of them. Gives up at once
+# when the command given after the count succeeds.
+find_window() {  # title (a regular expression) [count [give-up command...]]
+  local title=$1 count=${2:-1} id
+  shift $(($# < 2 ? $# : 2))
   for _ in $(seq 900); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | sed -n "${count}p")
+    id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | sed -n "${count}p")
     if [ -n "$id" ]; then
       echo "$id"
       return 0
     fi
+    if [ $# -gt 0 ] && "$@"; then return 1; fi
     sleep 0.1
   done
-  echo "no window titled '$1' came up" >&2
+  echo "no window titled '$title' came up" >&2
   return 1
 }
 
