@@ -1,7 +1,9 @@
 #include "app/status_bar.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLocale>
+#include <algorithm>
 
 #include "ui/control.h"
 
@@ -11,16 +13,17 @@ namespace {
 constexpr int kHeightTwips = 270;
 constexpr int kPanelMinimumTwips = 1440;
 constexpr int kTickMilliseconds = 1000;
+constexpr int kSpaceAroundPanels = 3 + 2;  // QStatusBar's layout: above and below
 
 }  // namespace
 
 StatusBar::StatusBar(QWidget* parent, Clock clock) : QStatusBar(parent), clock_(std::move(clock)) {
   setObjectName(QStringLiteral("sbStatusBar"));
-  setFixedHeight(ui::PixelsFromTwips(kHeightTwips));
   AddPanel("Status", 1)->setText(tr("Status"));
   date_ = AddPanel("Date", 0);
   time_ = AddPanel("Time", 0);
   Refresh();
+  FitHeight();
   connect(&ticker_, &QTimer::timeout, this, &StatusBar::Refresh);
   ticker_.start(kTickMilliseconds);
 }
@@ -35,6 +38,18 @@ QLabel* StatusBar::AddPanel(const char* name, int stretch) {
     addPermanentWidget(panel);
   }
   return panel;
+}
+
+// The written height, or more where a large system font needs it: room
+// for a line of the panels' text, which is in the bar's font.
+void StatusBar::FitHeight() {
+  setFixedHeight(
+      std::max(ui::PixelsFromTwips(kHeightTwips), kSpaceAroundPanels + fontMetrics().height()));
+}
+
+void StatusBar::changeEvent(QEvent* event) {
+  QStatusBar::changeEvent(event);
+  if (event->type() == QEvent::FontChange) FitHeight();
 }
 
 void StatusBar::Refresh() {

@@ -22,7 +22,11 @@ class StatusBar : public QStatusBar {
   // Shows the clock's date and time now; the timer calls it every second.
   void Refresh();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void FitHeight();
   QLabel* AddPanel(const char* name, int stretch);
 
   Clock clock_;

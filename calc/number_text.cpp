@@ -5,9 +5,11 @@
 #include <cassert>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "calc/number_characters.h"
 
@@ -48,6 +50,9 @@ class Cursor {
     pos_ += next_.length;
     peeked_ = false;
   }
+  // Where in the text: after Peek() the next character's first byte, after
+  // Take() the byte after the character taken.
+  [[nodiscard]] std::size_t Offset() const { return pos_; }
 
  private:
   std::string_view text_;
@@ -61,6 +66,10 @@ struct Scan {
   // The unsigned mantissa and exponent in ASCII, as std::from_chars reads
   // them; empty when the mantissa has no digit.
   std::string number;
+  // Byte offsets in the text: the end of the mantissa's first digit, and
+  // the exponent letter of a number that has an exponent.
+  std::size_t first_digit_end = 0;
+  std::size_t exponent_at = std::string_view::npos;
 };
 
 Scan ScanNumber(std::string_view text) {
@@ -73,7 +82,11 @@ Scan ScanNumber(std::string_view text) {
   }
   std::string& number = scan.number;
   const auto take_digits = [&] {
-    for (; kind() == kDigit; cursor.Take()) number += static_cast<char>('0' + cursor.Peek().digit);
+    while (kind() == kDigit) {
+      number += static_cast<char>('0' + cursor.Peek().digit);
+      cursor.Take();
+      if (scan.first_digit_end == 0) scan.first_digit_end = cursor.Offset();
+    }
   };
   take_digits();
   if (kind() == kPoint) {
@@ -83,6 +96,7 @@ Scan ScanNumber(std::string_view text) {
   }
   if (number.find_first_not_of('.') == std::string::npos) return {};
   if (kind() == kExponent) {
+    const std::size_t letter = cursor.Offset();
     const std::size_t mantissa = number.size();
     number += 'e';
     cursor.Take();
@@ -92,6 +106,7 @@ Scan ScanNumber(std::string_view text) {
     }
     if (kind() == kDigit) {
       take_digits();
+      scan.exponent_at = letter;
     } else {
       number.resize(mantissa);
     }
@@ -165,7 +180,42 @@ std::optional<double> ReadPlainAscii(std::string_view text) {
   return text[0] == '-' ? -value : value;
 }
 
+// The longest start of text up to tail_at, from least on, that fits when
+// marked as cut and followed by the text from tail_at.
+std::optional<std::string> LongestMarkedStart(std::string_view text, std::size_t least,
+                                              std::size_t tail_at, const FitsField& fits) {
+  constexpr std::string_view kMark = "\u2026";
+  const auto shown = [&](std::size_t head) {
+    std::string out(text.substr(0, head));
+    out += kMark;
+    out += text.substr(tail_at);
+    return out;
+  };
+  std::vector<std::size_t> cuts;
+  for (std::size_t at = least; at <= tail_at;) {
+    cuts.push_back(at);
+    if (at == tail_at) break;
+    at += FirstCharacter(text.substr(at)).length;
+  }
+  // A longer start never takes less room, so the fitting cuts come first.
+  const auto past = std::partition_point(cuts.begin(), cuts.end(),
+                                         [&](std::size_t head) { return fits(shown(head)); });
+  if (past == cuts.begin()) return std::nullopt;
+  return shown(*std::prev(past));
+}
+
 }  // namespace
+
+std::string ShownText(std::string_view text, const FitsField& fits) {
+  if (fits(text)) return std::string(text);
+  const Scan scan = ScanNumber(text);
+  if (scan.exponent_at != std::string_view::npos) {
+    if (auto shown = LongestMarkedStart(text, scan.first_digit_end, scan.exponent_at, fits)) {
+      return *shown;
+    }
+  }
+  return LongestMarkedStart(text, 0, text.size(), fits).value_or("\u2026");
+}
 
 double NumberFromText(std::string_view text) {
   if (const auto value = ReadPlainAscii(text)) return *value;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -83,5 +84,27 @@ double NumberFromText(std::string_view text);
 // For every finite x: TextFromNumber(NumberFromText(TextFromNumber(x)))
 // equals TextFromNumber(x).
 std::string TextFromNumber(double x);
+
+// Whether a text fits its field whole, as the field measures it.
+using FitsField = std::function<bool(std::string_view)>;
+
+// What a field shows of a text too wide for it, so that no figure shows as
+// another number. The text itself is untouched: editing and copying give
+// all of it.
+//
+// A text that fits shows whole. Otherwise the longest start of it that
+// fits shows, its cut marked by "…" (U+2026). Where the leading number has
+// an exponent, the mark goes before the exponent letter and the exponent
+// and all after it always show, with at least the number's first digit
+// before the mark; where even that does not fit, the text is cut at its
+// end like any other. Cuts fall between characters. With room for 12
+// characters:
+//
+//   "7.12"                  -> "7.12"
+//   "1.97142857142857E-05"  -> "1.97142…E-05"
+//   "-1.5E+300 t"           -> "-1.5E+300 t"   (fits)
+//   "11942.3503219512"      -> "11942.35032…"
+//   "Corrected for Trim"    -> "Corrected f…"
+std::string ShownText(std::string_view text, const FitsField& fits);
 
 }  // namespace calc

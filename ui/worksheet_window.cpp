@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "ui/application_title.h"
 #include "ui/control.h"
@@ -89,8 +91,10 @@ void WorksheetWindow::ConnectControls() {
     if (const auto* n = std::get_if<calc::Field>(&table[i].part)) {
       auto* field = static_cast<QLineEdit*>(controls_[i]);
       fields_[Index(*n)] = field;
-      connect(field, &QLineEdit::textEdited, this,
-              [this, n = *n](const QString& text) { sheet_.SetText(n, text.toStdString()); });
+      // Every change, typed or set through the accessibility interface by
+      // a screen reader or an automation tool: what the field shows is what
+      // its step reads.
+      connect(field, &QLineEdit::textChanged, this, [this, n = *n] { TakeText(n); });
     } else if (const auto* step = std::get_if<calc::Step>(&table[i].part)) {
       auto* button = static_cast<QPushButton*>(controls_[i]);
       connect(button, &QPushButton::clicked, this, [this, step = *step] { sheet_.Run(step); });
@@ -98,6 +102,12 @@ void WorksheetWindow::ConnectControls() {
       button->setAccessibleName(tr("Step: %1").arg(button->text().simplified()));
     }
   }
+}
+
+// A step's own write comes back here too, unchanged.
+void WorksheetWindow::TakeText(int n) {
+  std::string text = fields_[Index(n)]->text().toStdString();
+  if (text != sheet_.Text(n)) sheet_.SetText(n, std::move(text));
 }
 
 void WorksheetWindow::ShowNotice(const std::string& text) {
@@ -126,14 +136,46 @@ void WorksheetWindow::FieldWritten(int n) {
 
 void WorksheetWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!fitted_) FitToScreen();
+  if (placement_ != Placement::kNew) return;
+  placement_ = Placement::kOpening;
+  FitToScreen(*screen());
+  // The window manager may open the window on another monitor than Qt
+  // guessed (the pointer's, say): the sheet is fitted to the one it opens
+  // on. Once the surveyor works in it, moving it resizes nothing.
+  windowHandle()->installEventFilter(this);
+  connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* now) {
+    if (now != nullptr && placement_ == Placement::kOpening) FitToScreen(*now);
+  });
+}
+
+// Every key and click reaches the window's QWindow before its controls.
+bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched == windowHandle() &&
+      (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::Wheel)) {
+    placement_ = Placement::kInUse;
+    watched->removeEventFilter(this);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// X11 window managers size a window in whole steps of its size increment,
+// which Qt sets to one logical pixel rounded to device pixels: 2 at 175 %
+// and 225 %, 3 at 250 %. The window asks for enough whole steps to hold
+// the sheet, or the step rounded away would bring scroll bars.
+QSize WorksheetWindow::SizeInWholeSteps(QSize size, qreal ratio) {
+  const int step = std::max(1, qRound(ratio));
+  const auto side = [&](int logical) {
+    const double steps = std::ceil(logical * ratio / step - 1e-9);
+    return static_cast<int>(std::ceil(steps * step / ratio - 1e-9));
+  };
+  return {side(size.width()), side(size.height())};
 }
 
 // Opens within the screen's free area, panels and task bar left out: the
 // whole sheet where it fits, else as much of it as the area holds.
-void WorksheetWindow::FitToScreen() {
-  fitted_ = true;
-  const QRect available = screen()->availableGeometry();
+void WorksheetWindow::FitToScreen(const QScreen& screen) {
+  const QRect available = screen.availableGeometry();
   QMargins frame = windowHandle()->frameMargins();
   if (frame.isNull()) {
     // X11 tells the frame only once the window is mapped; a title bar and
@@ -144,18 +186,18 @@ void WorksheetWindow::FitToScreen() {
   }
   const QSize sheet = scroll_area_->widget()->size();
   const QSize room = available.size().shrunkBy(frame);
-  if (sheet.width() <= room.width() && sheet.height() <= room.height()) return;
+  QSize wanted = SizeInWholeSteps(sheet, screen.devicePixelRatio());
   // Room for the scroll bar that a side too long for the screen brings, so
   // that the other side need not scroll too.
-  QSize wanted = sheet;
-  if (sheet.height() > room.height()) {
+  if (wanted.height() > room.height()) {
     wanted.rwidth() += scroll_area_->verticalScrollBar()->sizeHint().width();
   }
-  if (sheet.width() > room.width()) {
+  if (wanted.width() > room.width()) {
     wanted.rheight() += scroll_area_->horizontalScrollBar()->sizeHint().height();
   }
   resize(wanted.boundedTo(room));
   const QRect outer = QRect(pos(), size().grownBy(frame));
+  if (available.contains(outer)) return;  // where the system placed it
   move(std::clamp(outer.left(), available.left(), available.right() + 1 - outer.width()),
        std::clamp(outer.top(), available.top(), available.bottom() + 1 - outer.height()));
 }

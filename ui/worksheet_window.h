@@ -8,6 +8,7 @@
 #include "calc/worksheet.h"
 
 class QLineEdit;
+class QScreen;
 class QScrollArea;
 
 namespace ui {
@@ -16,8 +17,8 @@ namespace ui {
 // number and each button runs the step of the same number. It shows the
 // steps' notices and fault reports as modal message boxes, and is
 // destroyed, figures and all, when it is closed. On a screen too small for
-// the whole sheet, the window opens as large as the screen allows and the
-// sheet scrolls, following the focus.
+// the whole sheet, the window opens as large as the screen it is on allows
+// and the sheet scrolls, following the focus.
 class WorksheetWindow : public QWidget, public calc::Host {
   Q_OBJECT
 
@@ -35,11 +36,14 @@ class WorksheetWindow : public QWidget, public calc::Host {
  protected:
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* CreateSheet();
   void ConnectControls();
-  void FitToScreen();
+  void TakeText(int n);
+  void FitToScreen(const QScreen& screen);
+  [[nodiscard]] static QSize SizeInWholeSteps(QSize size, qreal ratio);
   void ScrollToFocus(QWidget* focused);
   // What a fault report says.
   static QString FaultText(calc::Fault fault);
@@ -47,7 +51,10 @@ class WorksheetWindow : public QWidget, public calc::Host {
   calc::Worksheet sheet_{*this};
   QScrollArea* scroll_area_ = nullptr;
   QMetaObject::Connection follow_focus_;
-  bool fitted_ = false;
+  // Fitted to its screen on showing, and again if it opens on another,
+  // until the surveyor first types, clicks or scrolls in it.
+  enum class Placement { kNew, kOpening, kInUse };
+  Placement placement_ = Placement::kNew;
   std::vector<QWidget*> controls_;
   std::array<QLineEdit*, calc::Worksheet::kFieldCount> fields_{};
 };

@@ -45,6 +45,18 @@ class ScopedLocale {
   QLocale saved_;
 };
 
+// Sets the application font for one test and puts the old one back.
+class ScopedFont {
+ public:
+  explicit ScopedFont(const QFont& font) { QApplication::setFont(font); }
+  ~ScopedFont() { QApplication::setFont(saved_); }
+  ScopedFont(const ScopedFont&) = delete;
+  ScopedFont& operator=(const ScopedFont&) = delete;
+
+ private:
+  QFont saved_ = QApplication::font();
+};
+
 using Stored = QMap<QString, QString>;
 
 // Calls back when a widget is hidden, as closing a window does first.
@@ -456,16 +468,32 @@ class MainWindowTest : public testing_support::GuiTestCase {
     QCOMPARE(second->findChild<QLineEdit*>("Text2")->text(), QString());
   }
 
+  // 270 twips high with the written font; taller where the system font
+  // needs it, so that no panel cuts its text.
+  void statusBarShowsStatusDateAndTime_data() {
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<int>("height");
+    QTest::newRow("the written 8.25 pt") << 8.25 << 18;
+    QTest::newRow("a large 16 pt") << 16.0 << 0;
+  }
   void statusBarShowsStatusDateAndTime() {
+    QFETCH(qreal, points);
+    QFETCH(int, height);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(points);
+    const ScopedFont system(font);
     auto window = Start();
     auto* bar = window->findChild<QStatusBar*>("sbStatusBar");
     QVERIFY(bar != nullptr);
-    QCOMPARE(bar->height(), 18);
+    if (height > 0) QCOMPARE(bar->height(), height);
     auto* status = bar->findChild<QLabel*>("sbStatusBarStatus");
     auto* date = bar->findChild<QLabel*>("sbStatusBarDate");
     auto* time = bar->findChild<QLabel*>("sbStatusBarTime");
     QCOMPARE(status->text(), QStringLiteral("Status"));
-    for (QLabel* panel : {status, date, time}) QVERIFY(panel->width() >= 96);
+    for (QLabel* panel : {status, date, time}) {
+      QVERIFY(panel->width() >= 96);
+      QVERIFY2(panel->height() >= panel->fontMetrics().height(), qPrintable(panel->objectName()));
+    }
     window->resize(900, window->height());
     QTRY_VERIFY(status->width() > 900 - date->width() - time->width() - 60);
     QVERIFY(status->x() < date->x() && date->x() < time->x());

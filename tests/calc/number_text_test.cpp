@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cctype>
@@ -15,6 +16,7 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace calc {
@@ -257,6 +259,52 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{1.79769313486231e308, "1.79769313486231E+308"},
         WriteCase{1.7976931348623e308, "1.7976931348623E+308"}),
     [](const testing::TestParamInfo<WriteCase>& test_info) {
+      return "case" + std::to_string(test_info.index);
+    });
+
+// A field's room in characters, each counted once however many bytes it
+// takes: the rule's own measure, in place of the window's pixels.
+struct ShowCase {
+  std::string text;
+  std::size_t room;
+  std::string shown;
+};
+
+void PrintTo(const ShowCase& c, std::ostream* os) {
+  *os << '"' << c.text << "\" in " << c.room;
+}
+
+class Showing : public testing::TestWithParam<ShowCase> {};
+
+TEST_P(Showing, CutsAreMarkedAndExponentsStay) {
+  const auto fits = [&](std::string_view shown) {
+    const auto characters = static_cast<std::size_t>(
+        std::count_if(shown.begin(), shown.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    return characters <= GetParam().room;
+  };
+  EXPECT_EQ(ShownText(GetParam().text, fits), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ShownText, Showing,
+    testing::Values(ShowCase{"7.12", 12, "7.12"}, ShowCase{"", 0, ""},
+                    ShowCase{"1.97142857142857E-05", 12, "1.97142\u2026E-05"},
+                    ShowCase{"-1.97142857142857E-05", 12, "-1.9714\u2026E-05"},
+                    ShowCase{"-1.5E+300 t", 12, "-1.5E+300 t"},
+                    ShowCase{"1.79769313486231E+308", 7, "1\u2026E+308"},
+                    // Blanks inside a figure, a full-width exponent letter.
+                    ShowCase{"1.5 E -05", 8, "1.\u2026E -05"},
+                    ShowCase{"1.5\uff25-05", 6, "1\u2026\uff25-05"},
+                    // No room for the first digit and the exponent: cut at the end.
+                    ShowCase{"1.97142857142857E-05", 5, "1.97\u2026"},
+                    ShowCase{"11942.3503219512", 12, "11942.35032\u2026"},
+                    ShowCase{"Corrected for Trim", 12, "Corrected f\u2026"},
+                    // An exponent letter without digits is no exponent.
+                    ShowCase{"2E and more", 6, "2E an\u2026"},
+                    // Cuts between characters, never inside one.
+                    ShowCase{"\uff17\uff0e\uff11\uff12\uff13", 3, "\uff17\uff0e\u2026"},
+                    ShowCase{"7.12", 0, "\u2026"}),
+    [](const testing::TestParamInfo<ShowCase>& test_info) {
       return "case" + std::to_string(test_info.index);
     });
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -139,8 +140,30 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     window_ = new ui::WorksheetWindow;
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
+    PlaceAsAWindowManagerWould();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
+  }
+
+  // What an X11 window manager does with a new window before it activates
+  // it: puts it on the pointer's screen, here the last, and cuts its size
+  // to whole steps of the size increment that Qt asks for, one logical
+  // pixel in whole device pixels.
+  void PlaceAsAWindowManagerWould() {
+    QWindow* window = window_->windowHandle();
+    QScreen* pointers = QGuiApplication::screens().back();
+    if (window->screen() != pointers) {
+      window->setFramePosition(pointers->availableGeometry().topLeft());
+      window->setScreen(pointers);
+    }
+    const qreal ratio = window->devicePixelRatio();
+    const int step = qRound(ratio);
+    const auto cut = [&](int side) {
+      const int device = qRound(side * ratio);
+      return qRound((device - device % step) / ratio);
+    };
+    window_->resize(cut(window_->width()), cut(window_->height()));
+    QCoreApplication::processEvents();  // the window system's resize reaches the window
   }
 
   QLineEdit* Field(int n) {
@@ -161,6 +184,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     return Field(23)->text();
   }
   void Type(int n, const QString& text) {
+    Field(n)->setFocus();
     Field(n)->clear();
     QTest::keyClicks(Field(n), text);
   }
@@ -331,16 +355,27 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   // screen and on a 1024x600 one at 150 %.
   void tabBringsEachControlOntoTheScreen_data() {
     QTest::addColumn<QString>("name");
+    QTest::newRow("L.O.") << "Text36";
     QTest::newRow("cargo") << "Text40";
+    QTest::newRow("T.C. 2") << "Text41";
     QTest::newRow("Calculate Cargo") << "Command10";
-    QTest::newRow("T.C. 2") << "Command13";
+    QTest::newRow("Calculate T.C. 2") << "Command13";
     QTest::newRow("light ship") << "Text44";
     QTest::newRow("back to the first field") << "Text1";
   }
   void tabBringsEachControlOntoTheScreen() {
     QFETCH(QString, name);
     const QRect available = window_->screen()->availableGeometry();
-    QVERIFY(available.contains(window_->frameGeometry()));
+    QVERIFY2(available.contains(window_->frameGeometry()),
+             qPrintable(QStringLiteral("%1,%2 %3x%4 in %5,%6 %7x%8")
+                            .arg(window_->frameGeometry().x())
+                            .arg(window_->frameGeometry().y())
+                            .arg(window_->frameGeometry().width())
+                            .arg(window_->frameGeometry().height())
+                            .arg(available.x())
+                            .arg(available.y())
+                            .arg(available.width())
+                            .arg(available.height())));
     const QSize room = available.size() - (window_->frameGeometry().size() - window_->size());
     const auto* area = window_->findChild<QScrollArea*>();
     QCOMPARE(area->verticalScrollBar()->isVisible(), room.height() < 573);
@@ -362,6 +397,8 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   void typingReachesTheWorksheetAtOnce() {
     Type(5, QStringLiteral("8.03 m"));
     QCOMPARE(HeldInTheFifthField(), QStringLiteral("8.03 m"));
+    Field(5)->setFocus();
+    QTest::keyClick(Field(5), Qt::Key_End);
     QTest::keyClick(Field(5), Qt::Key_Backspace);
     QCOMPARE(HeldInTheFifthField(), QStringLiteral("8.03 "));
     Type(5, QStringLiteral("Tiefgang "));
@@ -371,8 +408,10 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   }
 
   // Keys with Alt type nothing, as in a native edit box; AltGr still types
-  // (Windows reports it as Ctrl+Alt, X11 as a group switch).
-  void altWithAKeyTypesNothing_data() {
+  // (Windows reports it as Ctrl+Alt, X11 as a group switch). The keypad's
+  // decimal key types the point, whatever character the layout gives it;
+  // the comma key types a comma.
+  void keysTypeWhatTheFieldShows_data() {
     QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<QString>("text");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
@@ -386,8 +425,13 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
         << Qt::Key_At << "@" << (Qt::ControlModifier | Qt::AltModifier) << "7.16@";
     QTest::newRow("AltGr+Q on X11")
         << Qt::Key_At << "@" << Qt::KeyboardModifiers(Qt::GroupSwitchModifier) << "7.16@";
+    QTest::newRow("German keypad's decimal key")
+        << Qt::Key_Comma << "," << Qt::KeyboardModifiers(Qt::KeypadModifier) << "7.16.";
+    QTest::newRow("keypad's decimal key")
+        << Qt::Key_Period << "." << Qt::KeyboardModifiers(Qt::KeypadModifier) << "7.16.";
+    QTest::newRow("comma key") << Qt::Key_Comma << "," << Qt::KeyboardModifiers() << "7.16,";
   }
-  void altWithAKeyTypesNothing() {
+  void keysTypeWhatTheFieldShows() {
     QFETCH(Qt::Key, key);
     QFETCH(QString, text);
     QFETCH(Qt::KeyboardModifiers, modifiers);
@@ -894,6 +938,8 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QTest::newRow("trim total, sign")
         << 43 << "-30.1901142857143" << 0 << "-30.1901142857143" << false;
     QTest::newRow("exponent") << 3 << "8.5E+307" << 4 << "8.5E+307" << false;
+    QTest::newRow("shown cut") << 41 << "1.97142857142857E-05" << -1 << "1.97142857142857E-05"
+                               << false;
     QTest::newRow("second of two figures") << 2 << "7.12 7.16" << 7 << "7.16" << false;
     QTest::newRow("first of two figures") << 2 << "7.12\u00a07.16" << 1 << "7.12" << false;
     QTest::newRow("triple-click") << 2 << "7.12 7.16" << 7 << "7.12 7.16" << true;
@@ -934,6 +980,110 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QTest::keyClick(Field(5), Qt::Key_V, Qt::ControlModifier);
 
     QCOMPARE(HeldInTheFifthField(), long_text);
+  }
+
+  // Screen readers, voice control and automation tools set a field's text
+  // through the accessibility interface, without a key: the step reads
+  // what the field then shows.
+  void aFigureSetByAnAssistiveToolIsWhatItsStepReads_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("inserted") << "insert";
+    QTest::newRow("replacing a figure") << "replace";
+    QTest::newRow("set as the value") << "value";
+  }
+  void aFigureSetByAnAssistiveToolIsWhatItsStepReads() {
+    QFETCH(QString, how);
+    for (const auto& [n, figure] :
+         {std::pair{6, "8.04"}, std::pair{7, "8.10"}, std::pair{11, "0.01"}}) {
+      if (how == "replace") Type(n, QStringLiteral("9.99"));
+      QAccessibleInterface* field = QAccessible::queryAccessibleInterface(Field(n));
+      QVERIFY(field != nullptr && field->editableTextInterface() != nullptr);
+      if (how == "insert") field->editableTextInterface()->insertText(0, figure);
+      if (how == "replace") field->editableTextInterface()->replaceText(0, 4, figure);
+      if (how == "value") field->setText(QAccessible::Value, figure);
+      QCOMPARE(Field(n)->text(), QString::fromLatin1(figure));
+    }
+
+    Push(*Button(2), Press::kClick);
+
+    QCOMPARE(Field(8)->text(), QStringLiteral("8.07"));
+    QCOMPARE(Field(9)->text(), QStringLiteral("8.06"));
+  }
+
+  // A figure too long for its field shows its sign and exponent, its cut
+  // marked, once the field is left; one that fits shows as a plain line
+  // edit shows it. The field keeps the whole text (the double-click table
+  // copies it). CTest runs this at 100 % and at 150 %.
+  void aFigureTooLongShowsWhereItIsCut_data() {
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<QString>("end");  // what shows after the kept start
+    QTest::newRow("T.C. 2 near even keel") << 41 << "1.97142857142857E-05"
+                                           << "\u2026E-05";
+    QTest::newRow("a negative figure") << 32 << "-1.97142857142857E-05"
+                                       << "\u2026E-05";
+    QTest::newRow("cargo, plain") << 40 << "11942.3503219512"
+                                  << "\u2026";
+    QTest::newRow("a figure that fits") << 41 << "4.35"
+                                        << "";
+  }
+  void aFigureTooLongShowsWhereItIsCut() {
+    QFETCH(int, n);
+    QFETCH(QString, figure);
+    QFETCH(QString, end);
+    QLineEdit* field = Field(n);
+    Type(n, figure);
+    QTest::keyClick(window_->windowHandle(), Qt::Key_Tab);
+    const QImage shown = field->grab().toImage();
+
+    // The oracle: a plain line edit in the field's place, look and text.
+    QLineEdit plain(field->parentWidget());
+    plain.setGeometry(field->geometry());
+    plain.setFont(field->font());
+    plain.setPalette(field->palette());
+    plain.show();
+    QString match;
+    for (qsizetype kept = end.isEmpty() ? figure.size() : 1; kept <= figure.size(); ++kept) {
+      plain.setText(figure.left(kept) + end);
+      plain.setCursorPosition(0);
+      if (plain.grab().toImage() == shown) match = plain.text();
+    }
+    QVERIFY2(!match.isEmpty(), "the field shows neither the figure nor a marked cut of it");
+    QVERIFY2(match.size() > end.size() + 2, qPrintable(match));
+    QCOMPARE(field->text(), figure);
+  }
+
+  // Every rule shows at every scale from 100 % to 300 %, with the sheet
+  // where it opens and scrolled by an odd pixel.
+  void everyRuleShowsAtEveryScale() {
+    auto* sheet = window_->findChild<QWidget*>(QStringLiteral("sheet"));
+    QStringList missing;
+    for (const qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0, 2.25, 2.5, 2.75, 3.0}) {
+      for (const int scrolled : {0, 1}) {
+        QImage image((QSizeF(sheet->size()) * scale).toSize(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        sheet->render(&painter, QPoint(0, -scrolled));
+        painter.end();
+        for (const auto* line : sheet->findChildren<ui::LineWidget*>()) {
+          // The device pixels of the line's band, half way along it.
+          const QPoint middle = (line->from() + line->to()) / 2 - QPoint(0, scrolled);
+          const QRect band = QRectF(QPointF(middle) * scale, QSizeF(scale, scale)).toAlignedRect();
+          bool shows = false;
+          for (int y = band.top(); y <= band.bottom(); ++y) {
+            for (int x = band.left(); x <= band.right(); ++x) {
+              shows = shows ||
+                      (image.rect().contains(x, y) &&
+                       image.pixelColor(x, y) == line->palette().color(line->foregroundRole()));
+            }
+          }
+          if (!shows)
+            missing << QStringLiteral("%1 at %2 %").arg(line->objectName()).arg(scale * 100);
+        }
+      }
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
   }
 
   void closingDestroysTheWindow() {
