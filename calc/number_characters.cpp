@@ -99,7 +99,7 @@ ClassifiedCharacter ClassifyCodePoint(char32_t code_point) {
 Utf8Character FirstCharacter(std::string_view text) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(0);
-  if (lead < 0x80U) return {kAscii[lead], 1};
+  if (lead < 0x80U) return {kAscii[lead], 1, lead};
   std::size_t length = 0;
   unsigned char low = 0x80;  // the second byte's range, narrower after some leads
   unsigned char high = 0xBF;
@@ -122,7 +122,7 @@ Utf8Character FirstCharacter(std::string_view text) {
     if (!IsContinuation(byte(i))) return {{}, 1};
     code_point = (code_point << 6) | (byte(i) & 0x3FU);
   }
-  return {ClassifyCodePoint(code_point), length};
+  return {ClassifyCodePoint(code_point), length, code_point};
 }
 
 }  // namespace calc

@@ -24,9 +24,14 @@ struct ClassifiedCharacter {
 // The class of a Unicode code point (Unicode 15.0).
 ClassifiedCharacter ClassifyCodePoint(char32_t code_point);
 
+// U+FFFD, the replacement character, as decoders report a byte that starts
+// no well-formed character.
+inline constexpr char32_t kIllFormed = 0xFFFD;
+
 struct Utf8Character {
   ClassifiedCharacter character;
   std::size_t length = 0;  // in bytes; 1 for a byte that starts no valid character
+  char32_t code_point = kIllFormed;
 };
 
 // The class and length of the character that a non-empty UTF-8 text starts

@@ -10,8 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "calc/number_characters.h"
 #include "calc/number_text.h"
 #include "calc/worksheet.h"
+#include "tests/support/icu_utf8.h"
 
 namespace {
 
@@ -39,11 +41,21 @@ void CheckReading(std::string_view text) {
   Require(calc::TextFromNumber(back) == written);
 }
 
+// The reader's decoder reads each character of the input as ICU does.
+void CheckDecoding(std::string_view text) {
+  while (!text.empty()) {
+    const calc::Utf8Character read = calc::FirstCharacter(text);
+    Require(testing_support::SameCharacter(read, testing_support::IcuFirstCharacter(text)));
+    text.remove_prefix(read.length);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   CheckReading(input);
+  CheckDecoding(input);
 
   SilentHost host;
   calc::Worksheet sheet(host);

@@ -9,11 +9,15 @@
 #include <unicode/utf16.h>
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
+
+#include "tests/support/icu_utf8.h"
 
 namespace calc {
 namespace {
@@ -161,6 +165,44 @@ TEST(NumberCharacters, AgreeWithIcuForEveryCodePoint) {
   }
   if (differences > 0)
     FAIL() << differences << " code points differ; ICU gives:\n" << TableFrom(oracle);
+}
+
+// The decoder in front of the tables against ICU's (U8_NEXT): every text of
+// one and two bytes, and every lead and second byte followed by third and
+// fourth bytes of each kind: either end of the continuation range, a byte
+// that continues nothing, the end of the text.
+TEST(FirstCharacter, DecodesAsIcuDoes) {
+  constexpr std::array<int, 5> kLater{0x80, 0xBF, 0x41, 0xC0, -1};  // -1: the text ends
+  std::vector<std::string> texts;
+  for (int lead = 0; lead < 0x100; ++lead) {
+    texts.emplace_back(1, static_cast<char>(lead));
+    for (int second = 0; second < 0x100; ++second) {
+      const std::string two{static_cast<char>(lead), static_cast<char>(second)};
+      texts.push_back(two);
+      for (const int third : kLater) {
+        for (const int fourth : kLater) {
+          std::string text = two;
+          if (third >= 0) text += static_cast<char>(third);
+          if (third >= 0 && fourth >= 0) text += static_cast<char>(fourth);
+          texts.push_back(text);
+        }
+      }
+    }
+  }
+  int differences = 0;
+  for (const std::string& text : texts) {
+    const Utf8Character expected = testing_support::IcuFirstCharacter(text);
+    const Utf8Character actual = FirstCharacter(text);
+    if (!testing_support::SameCharacter(actual, expected) && ++differences <= 20) {
+      std::string bytes;
+      for (const char byte : text) bytes += std::to_string(static_cast<unsigned char>(byte)) + " ";
+      ADD_FAILURE() << "bytes " << bytes << ": length " << actual.length << ", U+" << std::hex
+                    << static_cast<std::uint32_t>(actual.code_point) << "; ICU: length " << std::dec
+                    << expected.length << ", U+" << std::hex
+                    << static_cast<std::uint32_t>(expected.code_point);
+    }
+  }
+  EXPECT_EQ(differences, 0);
 }
 
 }  // namespace
