@@ -7,6 +7,7 @@
 
 int main(int argc, char* argv[]) {
   const app::RunningMark running;
+  app::PreferXWayland();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(ui::kApplicationTitle));
   QGuiApplication::setDesktopFileName(QStringLiteral("draftsurvey"));

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QtGlobal>
 
 #include "app/main_window.h"
 #include "app/shutdown_requests.h"
@@ -12,6 +13,14 @@ namespace {
 QPointer<MainWindow> main_window;  // for the whole run; read by nothing else
 
 }  // namespace
+
+void PreferXWayland() {
+  if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY")) {
+    return;
+  }
+  qputenv("QT_QPA_PLATFORM", "xcb");
+}
 
 void StartUp() {
   main_window = new MainWindow;

@@ -8,4 +8,10 @@ namespace app {
 // signal) closes the main window as its close box would and ends the run.
 void StartUp();
 
+// Wayland lets no program place its own window, so the main window could
+// not open where it was closed. Where the desktop runs X11 programs too
+// (XWayland) and the user chose no platform (QT_QPA_PLATFORM), the program
+// runs as an X11 window. Called before the application object exists.
+void PreferXWayland();
+
 }  // namespace app

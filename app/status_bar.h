@@ -17,7 +17,10 @@ class StatusBar : public QStatusBar {
  public:
   using Clock = std::function<QDateTime()>;
 
-  explicit StatusBar(QWidget* parent = nullptr, Clock clock = &QDateTime::currentDateTime);
+  // The system clock unless given: a lambda, as Qt 6.5 and later overload
+  // QDateTime::currentDateTime and its address is then ambiguous.
+  explicit StatusBar(
+      QWidget* parent = nullptr, Clock clock = [] { return QDateTime::currentDateTime(); });
 
   // Shows the clock's date and time now; the timer calls it every second.
   void Refresh();

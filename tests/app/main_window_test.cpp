@@ -26,6 +26,7 @@
 #endif
 
 #include "app/placement.h"
+#include "app/start_up.h"
 #include "app/status_bar.h"
 #include "tests/support/gui_test_case.h"
 #include "ui/line_widget.h"
@@ -55,6 +56,38 @@ class ScopedFont {
 
  private:
   QFont saved_ = QApplication::font();
+};
+
+// Sets or, given a null text, removes environment variables for one test,
+// and puts the old values back.
+class ScopedEnvironment {
+ public:
+  explicit ScopedEnvironment(const QMap<QByteArray, QByteArray>& values) {
+    for (auto value = values.begin(); value != values.end(); ++value) {
+      saved_[value.key()] = qgetenv(value.key());
+      set_[value.key()] = qEnvironmentVariableIsSet(value.key());
+      if (value.value().isNull()) {
+        qunsetenv(value.key());
+      } else {
+        qputenv(value.key(), value.value());
+      }
+    }
+  }
+  ~ScopedEnvironment() {
+    for (auto value = saved_.begin(); value != saved_.end(); ++value) {
+      if (set_[value.key()]) {
+        qputenv(value.key(), value.value());
+      } else {
+        qunsetenv(value.key());
+      }
+    }
+  }
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+ private:
+  QMap<QByteArray, QByteArray> saved_;
+  QMap<QByteArray, bool> set_;
 };
 
 using Stored = QMap<QString, QString>;
@@ -123,6 +156,33 @@ class MainWindowTest : public testing_support::GuiTestCase {
   }
 
  private slots:
+  // On a Wayland desktop with XWayland, the program runs on X11, which
+  // lets it open its window where it was closed, unless the user chose.
+  void aWaylandDesktopGivesTheWindowItsPlace_data() {
+    QTest::addColumn<QByteArray>("chosen");  // QT_QPA_PLATFORM; null: unset
+    QTest::addColumn<QByteArray>("wayland");
+    QTest::addColumn<QByteArray>("x11");
+    QTest::addColumn<QByteArray>("platform");
+    const QByteArray unset;
+    const QByteArray wayland("wayland-0");
+    const QByteArray x11(":0");
+    QTest::newRow("Wayland with XWayland") << unset << wayland << x11 << QByteArray("xcb");
+    QTest::newRow("Wayland alone") << unset << wayland << unset << unset;
+    QTest::newRow("X11") << unset << unset << x11 << unset;
+    QTest::newRow("the user's choice")
+        << QByteArray("wayland") << wayland << x11 << QByteArray("wayland");
+  }
+  void aWaylandDesktopGivesTheWindowItsPlace() {
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArray, wayland);
+    QFETCH(QByteArray, x11);
+    QFETCH(QByteArray, platform);
+    const ScopedEnvironment environment(
+        {{"QT_QPA_PLATFORM", chosen}, {"WAYLAND_DISPLAY", wayland}, {"DISPLAY", x11}});
+    app::PreferXWayland();
+    QCOMPARE(qgetenv("QT_QPA_PLATFORM"), platform);
+  }
+
   void showsCaptionMenusAndLine() {
     auto window = Start();
     QCOMPARE(window->objectName(), QStringLiteral("frmMain"));
