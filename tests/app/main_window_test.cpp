@@ -207,10 +207,10 @@ class MainWindowTest : public testing_support::GuiTestCase {
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
-    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    DRAFTSURVEY_QTRY(QTRY_VERIFY(QApplication::activePopupWidget() != nullptr));
     QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("mnuDS"));
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_S);
-    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    DRAFTSURVEY_QTRY(QTRY_VERIFY(QApplication::activePopupWidget() == nullptr));
     bool shown = false;
     for (QWidget* top : QApplication::topLevelWidgets()) {
       shown |= top->objectName() == "frmDraftSurvey" && top->isVisible();
@@ -251,7 +251,7 @@ class MainWindowTest : public testing_support::GuiTestCase {
     auto window = Start();
     window->move(10, 10);
     window->showMinimized();
-    QTRY_VERIFY(window->isMinimized());
+    DRAFTSURVEY_QTRY(QTRY_VERIFY(window->isMinimized()));
     Close(window);
     QCOMPARE(Stored_(), stored);
   }
@@ -259,8 +259,8 @@ class MainWindowTest : public testing_support::GuiTestCase {
   void maximisedCloseWritesMaximisedBoundsAndNextStartIsNormal() {
     auto window = Start();
     window->showMaximized();
-    QTRY_VERIFY(window->isMaximized());
-    QTRY_COMPARE(window->frameGeometry(), window->screen()->availableGeometry());
+    DRAFTSURVEY_QTRY(QTRY_VERIFY(window->isMaximized()));
+    DRAFTSURVEY_QTRY(QTRY_COMPARE(window->frameGeometry(), window->screen()->availableGeometry()));
     const QRect maximised = window->frameGeometry();
     Close(window);
     QCOMPARE(Stored_().value("MainWidth"), QString::number(maximised.width() * 15));
@@ -495,16 +495,16 @@ class MainWindowTest : public testing_support::GuiTestCase {
     QTest::keyClicks(first->findChild<QLineEdit*>("Text2"), "7.11");
     if (minimised) {
       first->showMinimized();
-      QTRY_VERIFY(first->isMinimized());
+      DRAFTSURVEY_QTRY(QTRY_VERIFY(first->isMinimized()));
     }
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
 
     QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
-    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    DRAFTSURVEY_QTRY(QTRY_VERIFY(QApplication::activePopupWidget() != nullptr));
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_S);
 
-    QTRY_VERIFY(first->isActiveWindow());
+    DRAFTSURVEY_QTRY(QTRY_VERIFY(first->isActiveWindow()));
     QVERIFY(!first->isMinimized());
     QVERIFY(first->isVisible());
     QCOMPARE(first->findChild<QLineEdit*>("Text2")->text(), QStringLiteral("7.11"));
@@ -555,7 +555,7 @@ class MainWindowTest : public testing_support::GuiTestCase {
       QVERIFY2(panel->height() >= panel->fontMetrics().height(), qPrintable(panel->objectName()));
     }
     window->resize(900, window->height());
-    QTRY_VERIFY(status->width() > 900 - date->width() - time->width() - 60);
+    DRAFTSURVEY_QTRY(QTRY_VERIFY(status->width() > 900 - date->width() - time->width() - 60));
     QVERIFY(status->x() < date->x() && date->x() < time->x());
   }
 
@@ -569,7 +569,7 @@ class MainWindowTest : public testing_support::GuiTestCase {
     QVERIFY2(date->text().contains("26") && date->text().contains("01"), qPrintable(date->text()));
     QVERIFY2(time->text().contains("47"), qPrintable(time->text()));
     now = QDateTime(QDate(2001, 9, 27), QTime(0, 1));
-    QTRY_VERIFY2(date->text().contains("27"), qPrintable(date->text()));
+    DRAFTSURVEY_QTRY(QTRY_VERIFY2(date->text().contains("27"), qPrintable(date->text())));
     QVERIFY2(time->text().contains("01") && !time->text().contains("47"), qPrintable(time->text()));
   }
 };

@@ -13,6 +13,7 @@
 #include <csignal>
 
 #include "app/start_up.h"
+#include "tests/support/gui_test_case.h"
 
 namespace {
 
@@ -85,7 +86,7 @@ class ShutdownTest : public QObject {
     if (signal == 0) arguments << QStringLiteral("--logout");
     child.start(QCoreApplication::applicationFilePath(), arguments);
     QVERIFY(child.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ready), 20000);
+    DRAFTSURVEY_QTRY(QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ready), 20000));
 
     if (signal != 0) QCOMPARE(::kill(static_cast<pid_t>(child.processId()), signal), 0);
 
