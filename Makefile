@@ -50,9 +50,16 @@ package package-files windows-package windows-files: export SOURCE_DATE_EPOCH ?=
 # A Debian package (build/package/*.deb), built with the hardening flags of
 # Debian's own packages; its metainfo checked by appstreamcli, the package
 # by lintian at its most pedantic: any tag fails. SHA256SUMS beside it.
+# The project has no web page, and the metainfo invents no address. The
+# check that asks for one, new in AppStream 1.0 (Debian 13), is told so,
+# here and in lintian's appstream check, which runs the same tool.
 package: package-files
-	appstreamcli validate --no-net --pedantic build/package/packaging/*.metainfo.xml
-	lintian -I --pedantic --fail-on error,warning,info,pedantic build/package/draftsurvey_*.deb
+	no_web_page=$$(appstreamcli --version | grep -q ' 0\.' || echo told) && \
+	appstreamcli validate --no-net --pedantic \
+	  $${no_web_page:+--override=url-homepage-missing=info} build/package/packaging/*.metainfo.xml && \
+	lintian -I --pedantic --fail-on error,warning,info,pedantic \
+	  $${no_web_page:+--suppress-tags appstream-metadata-validation-failed} \
+	  build/package/draftsurvey_*.deb
 
 # The .deb and its checksum alone, as the rebuild check makes them again.
 package-files: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
