@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPalette>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -63,10 +65,36 @@ struct Colours {
   SystemColour text;
 };
 
+constexpr double kLeastContrast = 4.5;  // WCAG AA
+
+// The text colour a look asks for where it reads on its background at
+// 4.5:1, as it does in the light schemes the looks were drawn for; in
+// others (a dark scheme, say) the scheme's own text colour that reads best
+// there.
+QColor Readable(const QColor& wanted, const QColor& background, const QPalette& scheme) {
+  if (Contrast(wanted, background) >= kLeastContrast) return wanted;
+  QColor best = wanted;
+  for (const QPalette::ColorRole role :
+       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText,
+        QPalette::Window, QPalette::Base}) {
+    const QColor candidate = scheme.color(role);
+    if (Contrast(candidate, background) > Contrast(best, background)) best = candidate;
+  }
+  return best;
+}
+
+// A background on which no colour of the scheme reads gives way to the
+// selection's, which every scheme draws with a text to match.
 void Paint(QWidget& control, const Colours& colours, const QPalette& scheme) {
+  QColor background = ColourOf(colours.background, scheme);
+  QColor text = Readable(ColourOf(colours.text, scheme), background, scheme);
+  if (Contrast(text, background) < kLeastContrast) {
+    background = scheme.color(QPalette::Highlight);
+    text = Readable(scheme.color(QPalette::HighlightedText), background, scheme);
+  }
   QPalette palette = control.palette();
-  palette.setColor(QPalette::Base, ColourOf(colours.background, scheme));
-  palette.setColor(QPalette::Text, ColourOf(colours.text, scheme));
+  palette.setColor(QPalette::Base, background);
+  palette.setColor(QPalette::Text, text);
   control.setPalette(palette);
 }
 
@@ -76,6 +104,11 @@ void Colour(QWidget& control, const QColor& foreground) {
   control.setPalette(palette);
 }
 
+// Text on the window's own background.
+void ColourText(QWidget& control, const QColor& foreground, const QPalette& scheme) {
+  Colour(control, Readable(foreground, scheme.color(QPalette::Window), scheme));
+}
+
 void Embolden(QWidget& control) {
   QFont font = control.font();
   font.setWeight(QFont::Bold);
@@ -83,6 +116,19 @@ void Embolden(QWidget& control) {
 }
 
 }  // namespace
+
+// Qt has no measure of legibility: WCAG 2's, from relative luminance.
+double Contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& colour) {
+    const auto linear = [](float c) {
+      return c <= 0.04045F ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+  };
+  const auto [darker, lighter] = std::minmax({luminance(a), luminance(b)});
+  return (lighter + 0.05) / (darker + 0.05);
+}
 
 void ApplyLook(QWidget& control, Look look) {
   // The window's scheme: a palette change reaches the window before the
@@ -100,10 +146,10 @@ void ApplyLook(QWidget& control, Look look) {
     case Look::kTrimTotal:
       Paint(control, {kHighlight, kCaptionText}, scheme);
       return Embolden(control);
-    case Look::kLegend: return Colour(control, ColourOf(kDesktop, scheme));
+    case Look::kLegend: return ColourText(control, ColourOf(kDesktop, scheme), scheme);
     case Look::kWindowLine: return Colour(control, ColourOf(kWindow, scheme));
     case Look::kWhite: return Colour(control, Qt::white);
-    case Look::kBlack: return Colour(control, Qt::black);
+    case Look::kBlack: return ColourText(control, Qt::black, scheme);
   }
 }
 

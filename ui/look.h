@@ -1,5 +1,6 @@
 #pragma once
 
+class QColor;
 class QWidget;
 
 namespace ui {
@@ -17,7 +18,13 @@ enum class Look {
 };
 
 // Colours a control for its look from the desktop's system colours, so the
-// sheet follows the user's colour scheme. Called again on a palette change.
+// sheet follows the user's colour scheme. A text colour that would not read
+// on its background in the scheme at hand gives way to the scheme's most
+// legible one. Called again on a palette change.
 void ApplyLook(QWidget& control, Look look);
+
+// The contrast ratio of two colours as WCAG 2 measures it: 1 (none) to 21
+// (black on white).
+double Contrast(const QColor& a, const QColor& b);
 
 }  // namespace ui

@@ -51,6 +51,15 @@ class AboutBoxTest : public testing_support::GuiTestCase {
     for (QLabel* label : about.findChildren<QLabel*>()) QCOMPARE(label->focusPolicy(), Qt::NoFocus);
   }
 
+  // Black captions, as drawn for light schemes, stay black where they
+  // read; in GNOME's dark style the scheme's text colour stands in.
+  void everyCaptionReadsInADarkScheme() {
+    const testing_support::ScopedPalette palette(testing_support::GnomeDarkScheme());
+    app::AboutBox about(main_);
+    const auto worst = testing_support::WorstTextOf(about);
+    QVERIFY2(worst.contrast >= 4.5, qPrintable(worst.name));
+  }
+
   void hasAFixedDialogFrame() {
     app::AboutBox about(main_);
     QCOMPARE(about.size(), QSize(391, 242));

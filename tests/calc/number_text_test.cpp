@@ -149,6 +149,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"0." + std::string(300, '0') + "1e300", 0.1},
         ReadCase{"0." + std::string(400, '0') + "1e50", 0.0},
         ReadCase{"1" + std::string(1999, '0') + "e-2400", 0.0},
+        // Exponents of four digits against long mantissas: out of range,
+        // which way it goes is mantissa digits plus exponent.
+        ReadCase{"1" + std::string(5400, '0') + "e-5000", kInf},
+        ReadCase{"0." + std::string(5400, '0') + "1e5000", 0.0},
         ReadCase{"1" + std::string(400, '0') + ".5", kInf},
         ReadCase{"1e+99999999999999999999", kInf}, ReadCase{"-0.0e999999", -0.0},
         // Bytes that are no UTF-8 are ordinary characters: a blank or a digit

@@ -36,29 +36,17 @@
 #include "tests/support/worked_example.h"
 #include "ui/control.h"
 #include "ui/line_widget.h"
+#include "ui/look.h"
 #include "ui/notice_box.h"
 #include "ui/sheet_font.h"
 #include "ui/worksheet_form.h"
 #include "ui/wrapping_button.h"
 
 using testing_support::Dismissal;
+using testing_support::ScopedPalette;
 using testing_support::SeenBox;
 
 namespace {
-
-// Sets the application palette for one test and puts the old one back.
-class ScopedPalette {
- public:
-  explicit ScopedPalette(const QPalette& palette) : saved_(QApplication::palette()) {
-    QApplication::setPalette(palette);
-  }
-  ~ScopedPalette() { QApplication::setPalette(saved_); }
-  ScopedPalette(const ScopedPalette&) = delete;
-  ScopedPalette& operator=(const ScopedPalette&) = delete;
-
- private:
-  QPalette saved_;
-};
 
 enum class Press { kClick, kEnter, kSpace };
 
@@ -833,6 +821,17 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     }
     QCOMPARE(Field(1)->palette().color(QPalette::Base), QColor(250, 250, 240));
     QCOMPARE(Field(1)->font().weight(), QFont::Normal);
+  }
+
+  // In a dark scheme every text reads at 4.5:1 (WCAG AA) at least: where a
+  // look's colour would not, the scheme's most legible one stands in.
+  void everyTextReadsInADarkScheme() {
+    QCOMPARE(ui::Contrast(Qt::black, Qt::white), 21.0);
+    QCOMPARE(qRound(ui::Contrast(QColor(0x76, 0x76, 0x76), Qt::white) * 100), 454);
+    const ScopedPalette palette(testing_support::GnomeDarkScheme());
+    QCoreApplication::processEvents();
+    const auto worst = testing_support::WorstTextOf(*window_);
+    QVERIFY2(worst.contrast >= 4.5, qPrintable(worst.name));
   }
 
   // A screen reader tells every field and step apart; a field's name holds
