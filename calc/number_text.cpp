@@ -191,11 +191,10 @@ std::optional<std::string> LongestMarkedStart(std::string_view text, std::size_t
     out += text.substr(tail_at);
     return out;
   };
+  // Cutting nothing off never fits: the mark makes it longer than the text.
   std::vector<std::size_t> cuts;
-  for (std::size_t at = least; at <= tail_at;) {
+  for (std::size_t at = least; at < tail_at; at += FirstCharacter(text.substr(at)).length) {
     cuts.push_back(at);
-    if (at == tail_at) break;
-    at += FirstCharacter(text.substr(at)).length;
   }
   // A longer start never takes less room, so the fitting cuts come first.
   const auto past = std::partition_point(cuts.begin(), cuts.end(),

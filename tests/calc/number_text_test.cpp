@@ -165,6 +165,13 @@ INSTANTIATE_TEST_SUITE_P(
       return std::to_string(test_info.index) + "_" + Printable(test_info.param.text);
     });
 
+// A text is a view: what stands after it in memory is no part of it.
+TEST(NumberFromText, ReadsNothingPastItsText) {
+  const std::string_view figures = "7.259 8.1";
+  EXPECT_EQ(NumberFromText(figures.substr(0, 4)), 7.25);
+  EXPECT_EQ(NumberFromText(figures.substr(0, 5)), 7.259);
+}
+
 TEST(NumberFromText, ReadsMegabyteTexts) {
   constexpr std::size_t kMegabyte = 1 << 20;
   EXPECT_EQ(NumberFromText(std::string(kMegabyte, '1')), kInf);
