@@ -28,6 +28,9 @@ class MainWindow : public QMainWindow {
   void ShowWorksheet();
   // Shows the About box, modal; returns when it has closed.
   void ShowAbout();
+  // Stores the placement now, as closing does; an ending session asks for
+  // it before it closes anything.
+  void SavePlacement();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -37,7 +40,6 @@ class MainWindow : public QMainWindow {
  private:
   void CreateMenus();
   void RestorePlacement();
-  void SavePlacement();
   void UnloadOtherWindows();
   void FitFrameToPlacement();
   void TrackLoaded(QWidget* window);

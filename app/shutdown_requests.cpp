@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QSessionManager>
 #include <QSocketNotifier>
 #include <array>
 #include <cassert>
@@ -34,13 +33,11 @@ extern "C" void OnSignal(int number) {
   errno = saved_errno;
 }
 
+// Closed on exec in the same call that opens it, so no program started
+// meanwhile (the About box's tool) inherits it.
 bool OpenPipe() {
   std::array<int, 2> ends{};
-  if (::pipe(ends.data()) != 0) return false;
-  for (const int end : ends) {
-    ::fcntl(end, F_SETFD, FD_CLOEXEC);
-    ::fcntl(end, F_SETFL, ::fcntl(end, F_GETFL) | O_NONBLOCK);
-  }
+  if (::pipe2(ends.data(), O_CLOEXEC | O_NONBLOCK) != 0) return false;
   read_end = ends[0];
   write_end = ends[1];
   return true;
@@ -57,11 +54,11 @@ void SetHandlers(void (*handler)(int)) {
 
 }  // namespace
 
-ShutdownRequests::ShutdownRequests(std::function<void()> close_down, QObject* parent)
-    : QObject(parent), close_down_(std::move(close_down)) {
+ShutdownRequests::ShutdownRequests(std::function<void()> close_down,
+                                   std::function<void()> commit_data, QObject* parent)
+    : QObject(parent), close_down_(std::move(close_down)), commit_data_(std::move(commit_data)) {
   if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-    connect(application, &QGuiApplication::commitDataRequest, this,
-            &ShutdownRequests::OnCommitData);
+    connect(application, &QGuiApplication::commitDataRequest, this, [this] { commit_data_(); });
   }
 #ifdef Q_OS_UNIX
   assert(read_end == -1 && "one ShutdownRequests at a time");
@@ -93,11 +90,6 @@ void ShutdownRequests::OnSignalled() {
   while (::read(read_end, bytes.data(), bytes.size()) > 0) {
   }
 #endif
-  CloseDownAndQuit();
-}
-
-// The session ends after this returns; nothing is left to ask the user.
-void ShutdownRequests::OnCommitData(QSessionManager& /*manager*/) {
   CloseDownAndQuit();
 }
 

@@ -29,6 +29,9 @@ void StartUp() {
       [] {
         if (main_window != nullptr) main_window->close();
       },
+      [] {
+        if (main_window != nullptr) main_window->SavePlacement();
+      },
       QCoreApplication::instance());
 }
 

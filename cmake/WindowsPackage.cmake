@@ -12,6 +12,11 @@ set(licenses licenses)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${licenses} RENAME LICENSE.txt)
 install(FILES ${PROJECT_SOURCE_DIR}/ui/fonts/LICENSE DESTINATION ${licenses}/fonts
         RENAME LiberationSans-LICENSE.txt)
+# libwinpthread-1.dll's licences (expat, BSD-3-clause) ask for their notices
+# beside the binary; Debian's copyright file of the mingw-w64 runtime gives
+# them, with those of the rest of the runtime.
+install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright DESTINATION ${licenses}/mingw-w64
+        RENAME copyright.txt)
 
 # The Qt source, named by its Debian version alone: a date would make two
 # builds of the same commit differ.

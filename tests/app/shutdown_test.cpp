@@ -28,7 +28,8 @@ void Touch(const QString& path) {
 // The child: started as main() starts the program, then moved by its user,
 // with or without the About box open; a file tells the parent it is ready.
 // At a logout the session manager asks it to commit its data, through the
-// application's own session manager.
+// application's own session manager; a second file says it has, and the
+// session ends (Qt's quit) once the parent has looked.
 int RunChild(int argc, char** argv) {
   QApplication application(argc, argv);
   const QStringList arguments = QApplication::arguments();
@@ -46,6 +47,12 @@ int RunChild(int argc, char** argv) {
     if (logout) {
       QTimer::singleShot(100, [&] {
         emit application.commitDataRequest(*application.findChild<QSessionManager*>());
+        Touch(ready + QStringLiteral(".committed"));
+        auto* session_end = new QTimer(&application);
+        QObject::connect(session_end, &QTimer::timeout, [ready] {
+          if (QFile::exists(ready + QStringLiteral(".ends"))) QCoreApplication::quit();
+        });
+        session_end->start(50);
       });
     }
     if (about) window->findChild<QAction*>(QStringLiteral("mnuHelpAbout"))->trigger();
@@ -88,12 +95,22 @@ class ShutdownTest : public QObject {
     QVERIFY(child.waitForStarted());
     DRAFTSURVEY_QTRY(QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ready), 20000));
 
-    if (signal != 0) QCOMPARE(::kill(static_cast<pid_t>(child.processId()), signal), 0);
+    const QString placement = config.filePath(QStringLiteral("Draft Survey.conf"));
+    if (signal != 0) {
+      QCOMPARE(::kill(static_cast<pid_t>(child.processId()), signal), 0);
+    } else {
+      // Committing stores the placement and closes nothing: another program
+      // may still cancel the logout.
+      DRAFTSURVEY_QTRY(QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ready + ".committed"), 20000));
+      QVERIFY(QFile::exists(placement));
+      QVERIFY(!child.waitForFinished(300));
+      Touch(ready + QStringLiteral(".ends"));
+    }
 
     QVERIFY(child.waitForFinished(20000));
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QCOMPARE(child.exitCode(), 0);
-    QSettings store(config.filePath(QStringLiteral("Draft Survey.conf")), QSettings::IniFormat);
+    QSettings store(placement, QSettings::IniFormat);
     QCOMPARE(store.value(QStringLiteral("Settings/MainLeft")).toString(),
              QString::number(kMovedTo.x() * 15));
     QCOMPARE(store.value(QStringLiteral("Settings/MainTop")).toString(),
