@@ -1,6 +1,7 @@
 // Memory in use before and after a thousand notices, each shown modal over
-// the worksheet and dismissed, as a surveyor meets them: a notice must give
-// back everything it took. Runs on the offscreen platform unless told.
+// the worksheet and dismissed, as a surveyor meets them, printed for each
+// round: what a notice takes and does not give back shows as growth from
+// round to round. Runs on the offscreen platform unless told.
 #include <malloc.h>
 
 #include <QApplication>

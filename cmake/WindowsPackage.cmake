@@ -18,11 +18,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/ui/fonts/LICENSE DESTINATION ${licenses}/fon
 install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright DESTINATION ${licenses}/mingw-w64
         RENAME copyright.txt)
 
-# The Qt source, named by its Debian version alone: a date would make two
-# builds of the same commit differ.
-execute_process(COMMAND dpkg-query -W -f=\${Version} qt6-base-dev OUTPUT_VARIABLE qt_source_version
-                COMMAND_ERROR_IS_FATAL ANY)
-set(QT_BUILD_NOTE "qt6-base ${qt_source_version} from Debian's source package,")
+# The Qt source, as the cached build of it records it: the host's Qt may
+# have had a Debian update since. Its version alone, as a date would make
+# two builds of the same commit differ.
+file(STRINGS ${DRAFTSURVEY_QT_WINDOWS}/.finished qt_source LIMIT_COUNT 1)
+set(QT_BUILD_NOTE "${qt_source},")
 configure_file(${PROJECT_SOURCE_DIR}/packaging/qt-note.txt.in
                ${PROJECT_BINARY_DIR}/packaging/README-Qt.txt @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/README-Qt.txt DESTINATION ${licenses}/qt)
