@@ -130,10 +130,13 @@ void SheetField::paintEvent(QPaintEvent* event) {
   LayOut(layout, QString::fromStdString(shown));
   QPainter painter(this);
   painter.setClipRect(contents);
-  // Over the cut text alone, which runs on to the contents' right edge:
-  // some styles shade the contents' other edges.
-  painter.fillRect(QRect(line.topLeft(), QPoint(contents.right(), line.bottom())),
-                   palette().base());
+  // Over the text QLineEdit drew: its line, the pixel before it, where a
+  // glyph's smoothed edge may reach, and on to the contents' right edge,
+  // where the text was cut. Not the contents' other edges, which some
+  // styles shade.
+  painter.fillRect(
+      QRect(QPoint(line.left() - 1, line.top()), QPoint(contents.right(), line.bottom())),
+      palette().base());
   painter.setPen(palette().color(QPalette::Text));
   const int ascent = qRound(layout.lineAt(0).ascent());
   layout.draw(&painter, QPoint(line.left(), line.top() - (ascent - metrics.ascent())));
