@@ -10,8 +10,13 @@
 ;                                   asked for when this way is chosen
 ;
 ; Silent: /S /CurrentUser or /S /AllUsers; /S alone installs for everyone
-; when run with administrator rights, else for the current user. The two
-; copies live side by side, each with its own uninstaller and entry.
+; when run with administrator rights, else for the current user. /D=<folder>
+; (last, unquoted) installs into that folder instead, either way; /AllUsers
+; with /CurrentUser is refused (code 87), and /? shows the switches. The two
+; copies live side by side, each with its own uninstaller and entry. Each
+; copy keeps its way in Uninstall.ini, which its uninstaller reads: a copy
+; is removed the way it was installed, whoever runs its uninstaller, and an
+; Apps entry and Start-menu folder go only with the copy they name.
 ; Neither the installer nor the uninstaller changes anything while the
 ; program is open: each checks right before its first change, and each
 ; moves the program's folders aside whole before it deletes anything, so
@@ -52,6 +57,15 @@ VIAddVersionKey LegalCopyright "${COPYRIGHT}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APP}"
 !define ERROR_RUNNING 5          ; the program is open
 !define ERROR_ELEVATION 740      ; Windows' ERROR_ELEVATION_REQUIRED
+!define ERROR_SWITCHES 87        ; Windows' ERROR_INVALID_PARAMETER
+!define COPY_FACTS "$INSTDIR\Uninstall.ini"
+!define SWITCHES_HELP "Switches:$\r$\n$\r$\n\
+/S$\tsilent: no pages, the result as the exit code$\r$\n\
+/CurrentUser$\tonly for you, with no administrator rights$\r$\n\
+/AllUsers$\tfor everyone on this computer (administrator rights)$\r$\n\
+/D=folder$\tinto that folder; last, and not quoted$\r$\n$\r$\n\
+Exit codes: 0 done, 5 ${APP} is open, 87 contradictory switches, \
+740 administrator rights needed."
 !define PER_USER_ROOT "$LOCALAPPDATA\Programs"
 !define PROGRAMS_FOLDER "$SMPROGRAMS\${APP}"
 ; Where a copy's folders wait while they are replaced or removed.
@@ -88,8 +102,10 @@ Var ModeSwitch    ; the mode the command line asks for, or empty
 Var Admin         ; 1 when the process runs with administrator rights
 Var Unpacking     ; 1 once the new copy's files are being written
 Var HeldFolder    ; a folder that could not be moved aside, or empty
+Var AsideIsOurs   ; 1 once what stands aside is this run's alone
 Var ForEveryone   ; the radio buttons of the mode page
 Var OnlyForMe
+Var ChosenFolder  ; the folder /D= names, or empty
 
 ; --- A copy's folders, moved aside whole -------------------------------------
 
@@ -139,7 +155,19 @@ Var OnlyForMe
     ClearErrors
     ${GetOptions} $Switches "/CurrentUser" $0
     ${IfNot} ${Errors}
+      ${If} $ModeSwitch == "AllUsers"
+        MessageBox MB_ICONSTOP "/AllUsers and /CurrentUser ask for different copies: give one \
+          of them.$\r$\n$\r$\n${SWITCHES_HELP}" /SD IDOK
+        SetErrorLevel ${ERROR_SWITCHES}
+        Quit
+      ${EndIf}
       StrCpy $ModeSwitch "CurrentUser"
+    ${EndIf}
+    ClearErrors
+    ${GetOptions} $Switches "/?" $0
+    ${IfNot} ${Errors}
+      MessageBox MB_ICONINFORMATION "${SWITCHES_HELP}" /SD IDOK
+      Quit
     ${EndIf}
   FunctionEnd
 
@@ -183,7 +211,8 @@ Var OnlyForMe
       SetErrorLevel ${ERROR_ELEVATION}
       Quit
     ${EndIf}
-    ExecShellWait "runas" "$EXEPATH" "$Switches /AllUsers"
+    ; /D= must stay last.
+    ExecShellWait "runas" "$EXEPATH" "/AllUsers $Switches"
     Quit
   FunctionEnd
 
@@ -191,8 +220,17 @@ Var OnlyForMe
   ; change, which then puts back what it moved.
   Function ${PREFIX}SetCopyAside
     StrCpy $HeldFolder ""
-    CreateDirectory "${ASIDE}"
-    !insertmacro FOR_EACH_PROGRAM_FOLDER SET_FOLDER_ASIDE
+    ; What a run that broke off (a power cut, a scanner holding a file)
+    ; left aside is no part of the copy: it goes first, so that only what
+    ; this run moves is ever put back.
+    RMDir /r "${ASIDE}"
+    ${If} ${FileExists} "${ASIDE}\*.*"
+      StrCpy $HeldFolder "${ASIDE}"
+    ${Else}
+      StrCpy $AsideIsOurs 1
+      CreateDirectory "${ASIDE}"
+      !insertmacro FOR_EACH_PROGRAM_FOLDER SET_FOLDER_ASIDE
+    ${EndIf}
     ${If} $HeldFolder != ""
       MessageBox MB_ICONSTOP "$HeldFolder is in use, so ${APP} was left as it was. Close ${APP} \
         and any window that shows that folder, then try again." /SD IDOK
@@ -201,6 +239,9 @@ Var OnlyForMe
   FunctionEnd
 
   Function ${PREFIX}PutCopyBack
+    ${If} $AsideIsOurs != 1
+      Return  ; this run moved nothing
+    ${EndIf}
     !insertmacro FOR_EACH_PROGRAM_FOLDER PUT_FOLDER_BACK
     RMDir "${ASIDE}"
     RMDir "$INSTDIR"  ; only if nothing was there before
@@ -215,6 +256,7 @@ Var OnlyForMe
 ; already installed; else for everyone with administrator rights, for the
 ; current user without.
 Function .onInit
+  StrCpy $ChosenFolder $INSTDIR  ; set by /D= alone
   Call FindAdmin
   Call ReadSwitches
   StrCpy $Mode $ModeSwitch
@@ -295,7 +337,9 @@ FunctionEnd
 
 Section
   Call UseMode
-  ${If} $Mode == "AllUsers"
+  ${If} $ChosenFolder != ""
+    StrCpy $INSTDIR $ChosenFolder
+  ${ElseIf} $Mode == "AllUsers"
     StrCpy $INSTDIR "$PROGRAMFILES64\${APP}"
   ${Else}
     StrCpy $INSTDIR "${PER_USER_ROOT}\${APP}"
@@ -308,6 +352,7 @@ Section
   File /r "${STAGE}/*.*"
   RMDir /r "${ASIDE}"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
+  WriteINIStr "${COPY_FACTS}" "Copy" "Mode" $Mode
   CreateDirectory "${PROGRAMS_FOLDER}"
   CreateShortcut "${PROGRAMS_FOLDER}\${APP}.lnk" "$INSTDIR\bin\draftsurvey.exe"
   CreateShortcut "${PROGRAMS_FOLDER}\${APP} guide.lnk" "$INSTDIR\${GUIDE}"
@@ -332,11 +377,15 @@ FunctionEnd
 
 ; --- The uninstaller ---------------------------------------------------------
 
-; Its own copy: the one its Apps entry names, else by where it stands.
+; Its own copy, the way it was installed: as the command line or the copy
+; says; a copy of 1.1.0 or older says nothing, and goes by where it stands.
 Function un.onInit
   Call un.FindAdmin
   Call un.ReadSwitches
   StrCpy $Mode $ModeSwitch
+  ${If} $Mode == ""
+    ReadINIStr $Mode "${COPY_FACTS}" "Copy" "Mode"
+  ${EndIf}
   ${If} $Mode == ""
     StrLen $0 "${PER_USER_ROOT}"
     StrCpy $1 "$INSTDIR" $0
@@ -365,10 +414,19 @@ Section "Uninstall"
       ${APP}, then uninstall it again." /SD IDOK
     Abort
   ${EndIf}
-  RMDir /r "${PROGRAMS_FOLDER}"
+  ; The entry and the Start-menu folder this way are another copy's where
+  ; the entry names another folder (another user's copy, run by an
+  ; administrator).
+  ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 == $INSTDIR
+    RMDir /r "${PROGRAMS_FOLDER}"
+  ${EndIf}
+  Delete "${COPY_FACTS}"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
-  DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+  ${If} $0 == $INSTDIR
+    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+  ${EndIf}
 SectionEnd
 
 Function un.onUninstFailed
