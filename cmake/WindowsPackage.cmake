@@ -29,11 +29,25 @@ install(FILES ${PROJECT_BINARY_DIR}/packaging/README-Qt.txt DESTINATION ${licens
 install(DIRECTORY ${DRAFTSURVEY_QT_WINDOWS}/LICENSES/ DESTINATION ${licenses}/qt)
 
 # The guide, made from the README by cmark-gfm (GitHub's Markdown, for the
-# tables), with the Windows build's picture of the worksheet.
+# tables), with the Windows build's picture of the worksheet, the README's
+# part on installing on Windows, and the licences where the copy keeps them.
 find_program(CMARK_GFM cmark-gfm REQUIRED)
 set(guide_dir ${PROJECT_BINARY_DIR}/guide)
 set(guide_page "${DRAFTSURVEY_TITLE} guide.html")
-string(REPLACE "(docs/worksheet.png)" "(docs/worksheet-windows.png)" windows_guide "${user_guide}")
+string(FIND "${readme}" "\n### On Windows" windows_begin)
+math(EXPR windows_length "${guide_begin} - ${windows_begin}")
+string(SUBSTRING "${readme}" ${windows_begin} ${windows_length} installing)
+string(REPLACE "\n### On Windows" "\n## Installing on Windows" installing "${installing}")
+string(REPLACE "\n### Checking a download" "\n## Checking a download" installing "${installing}")
+# The page opens on the Windows picture already.
+string(REGEX REPLACE "!\\[The same survey in the Windows build\\][^\n]*\n\n" "" installing
+                     "${installing}")
+string(REPLACE "${guide}" "${installing}${guide}" windows_guide "${user_guide}")
+string(REPLACE "(docs/worksheet.png)" "(docs/worksheet-windows.png)" windows_guide "${windows_guide}")
+string(REPLACE "(`LICENSE`)" "(`licenses\\LICENSE.txt` in the program's folder)" windows_guide
+               "${windows_guide}")
+string(REPLACE "(`ui/fonts/LICENSE`)" "(`licenses\\fonts`)" windows_guide "${windows_guide}")
+string(REPLACE "under the LGPL 3." "under the LGPL 3 (`licenses\\qt`), and the\nmingw-w64 runtime's notices are in `licenses\\mingw-w64`." windows_guide "${windows_guide}")
 file(WRITE ${guide_dir}/guide.md "${windows_guide}")
 execute_process(COMMAND ${CMARK_GFM} --extension table --to html ${guide_dir}/guide.md
                 OUTPUT_VARIABLE guide_body COMMAND_ERROR_IS_FATAL ANY)

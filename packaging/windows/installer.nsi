@@ -357,7 +357,12 @@ Section
   CreateShortcut "${PROGRAMS_FOLDER}\${APP}.lnk" "$INSTDIR\bin\draftsurvey.exe"
   CreateShortcut "${PROGRAMS_FOLDER}\${APP} guide.lnk" "$INSTDIR\${GUIDE}"
 
-  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${APP}"
+  ; Told apart in Apps from the copy for everyone, as per-user installers do.
+  ${If} $Mode == "CurrentUser"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${APP} (User)"
+  ${Else}
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${APP}"
+  ${EndIf}
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\bin\draftsurvey.exe"

@@ -11,32 +11,6 @@
 
 namespace testing_support {
 
-// Sets the application palette for one test and puts the old one back.
-class ScopedPalette {
- public:
-  explicit ScopedPalette(const QPalette& palette) : saved_(QApplication::palette()) {
-    QApplication::setPalette(palette);
-  }
-  ~ScopedPalette() { QApplication::setPalette(saved_); }
-  ScopedPalette(const ScopedPalette&) = delete;
-  ScopedPalette& operator=(const ScopedPalette&) = delete;
-
- private:
-  QPalette saved_;
-};
-
-// The colours that Qt's GTK theme takes from GNOME's dark style (Adwaita
-// dark).
-QPalette GnomeDarkScheme();
-
-// The text of a window that reads worst against its background: the
-// control's name and the contrast ratio (WCAG 2).
-struct WorstText {
-  QString name;
-  double contrast = 21;
-};
-WorstText WorstTextOf(const QWidget& window);
-
 // Base of every window test: a fresh settings store and a fresh modal
 // box watcher for each test function, and a failure for any modal box the
 // test did not announce. Test classes create their windows in SetUp() and

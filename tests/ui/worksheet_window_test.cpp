@@ -33,6 +33,8 @@
 
 #include "calc/number_text.h"
 #include "tests/support/gui_test_case.h"
+#include "tests/support/legibility.h"
+#include "tests/support/scoped_palette.h"
 #include "tests/support/worked_example.h"
 #include "ui/control.h"
 #include "ui/line_widget.h"
@@ -354,16 +356,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   void tabBringsEachControlOntoTheScreen() {
     QFETCH(QString, name);
     const QRect available = window_->screen()->availableGeometry();
-    QVERIFY2(available.contains(window_->frameGeometry()),
-             qPrintable(QStringLiteral("%1,%2 %3x%4 in %5,%6 %7x%8")
-                            .arg(window_->frameGeometry().x())
-                            .arg(window_->frameGeometry().y())
-                            .arg(window_->frameGeometry().width())
-                            .arg(window_->frameGeometry().height())
-                            .arg(available.x())
-                            .arg(available.y())
-                            .arg(available.width())
-                            .arg(available.height())));
+    QVERIFY(available.contains(window_->frameGeometry()));
     const QSize room = available.size() - (window_->frameGeometry().size() - window_->size());
     const auto* area = window_->findChild<QScrollArea*>();
     QCOMPARE(area->verticalScrollBar()->isVisible(), room.height() < 573);
