@@ -56,14 +56,12 @@ constexpr std::array kRanges = std::to_array<Range>({
     {0xE0000, 0xE0FFF, kBlank},
 });
 
-constexpr bool InOrder() {
-  for (std::size_t i = 0; i < kRanges.size(); ++i) {
-    if (kRanges[i].first > kRanges[i].last) return false;
-    if (i > 0 && kRanges[i - 1].last >= kRanges[i].first) return false;
-  }
-  return true;
-}
-static_assert(InOrder(), "the ranges must be sorted and must not overlap");
+static_assert(std::ranges::all_of(kRanges, [](const Range& r) { return r.first <= r.last; }) &&
+                  std::ranges::adjacent_find(kRanges,
+                                             [](const Range& a, const Range& b) {
+                                               return a.last >= b.first;
+                                             }) == kRanges.end(),
+              "the ranges must be sorted and must not overlap");
 
 constexpr ClassifiedCharacter Lookup(char32_t code_point) {
   const auto after =
@@ -101,8 +99,10 @@ Utf8Character FirstCharacter(std::string_view text) {
   const unsigned char lead = byte(0);
   if (lead < 0x80U) return {kAscii[lead], 1, lead};
   std::size_t length = 0;
-  unsigned char low = 0x80;  // the second byte's range, narrower after some leads
-  unsigned char high = 0xBF;
+  // Four leads narrow the second byte's range; the continuation check
+  // below holds it, as every later byte, to 0x80..0xBF.
+  unsigned char low = 0x80;
+  unsigned char high = 0xFF;
   if (lead >= 0xC2U && lead <= 0xDFU) {
     length = 2;
   } else if (lead >= 0xE0U && lead <= 0xEFU) {

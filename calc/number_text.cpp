@@ -114,25 +114,32 @@ Scan ScanNumber(std::string_view text) {
   return scan;
 }
 
+// Where the run of characters of `set` from `from` on ends.
+std::size_t SkipAll(std::string_view text, std::string_view set, std::size_t from) {
+  return std::min(text.find_first_not_of(set, from), text.size());
+}
+
 // Decimal exponent of a compact number, near enough to tell whether a
 // number out of range is too large or too small. Saturates, never wraps.
 long long DecimalMagnitude(std::string_view number) {
-  std::size_t i = 0;
-  while (i < number.size() && number[i] == '0') ++i;
-  long long magnitude = 0;
-  for (; i < number.size() && IsAsciiDigit(number[i]); ++i) ++magnitude;
+  constexpr std::string_view kDigits = "0123456789";
+  const std::size_t significant = SkipAll(number, "0", 0);
+  std::size_t i = SkipAll(number, kDigits, significant);
+  auto magnitude = static_cast<long long>(i - significant);
   if (i < number.size() && number[i] == '.') {
-    ++i;
+    const std::size_t fraction = i + 1;
     if (magnitude == 0) {
-      for (; i < number.size() && number[i] == '0'; ++i) --magnitude;
+      magnitude = -static_cast<long long>(SkipAll(number, "0", fraction) - fraction);
     }
-    while (i < number.size() && IsAsciiDigit(number[i])) ++i;
+    i = SkipAll(number, kDigits, fraction);
   }
   if (i < number.size()) {  // the exponent
     ++i;
     const bool negative = number[i] == '-';
     if (number[i] == '-' || number[i] == '+') ++i;
-    constexpr long long kLimit = 1'000'000'000'000;
+    // As long as the longest text a field holds: no mantissa in one can
+    // have more digits than that, so the sign of the sum stays right.
+    constexpr long long kLimit = std::numeric_limits<int>::max();
     long long exponent = 0;
     for (; i < number.size(); ++i) exponent = std::min(kLimit, exponent * 10 + (number[i] - '0'));
     magnitude += negative ? -exponent : exponent;
@@ -161,7 +168,8 @@ double ConvertCompact(std::string_view number) {
 std::optional<double> ReadPlainAscii(std::string_view text) {
   std::size_t start = 0;
   if (!text.empty() && (text[0] == '-' || text[0] == '+')) start = 1;
-  if (start == text.size() || !(IsAsciiDigit(text[start]) || text[start] == '.')) return std::nullopt;
+  if (start == text.size() || !(IsAsciiDigit(text[start]) || text[start] == '.'))
+    return std::nullopt;
   const std::string_view rest = text.substr(start);
   double value = 0.0;
   const auto [end, error] =
