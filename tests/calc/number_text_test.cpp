@@ -153,6 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
         // which way it goes is mantissa digits plus exponent.
         ReadCase{"1" + std::string(5400, '0') + "e-5000", kInf},
         ReadCase{"0." + std::string(5400, '0') + "1e5000", 0.0},
+        // Zeros before the first digit count for nothing, either side of the point.
+        ReadCase{std::string(1000, '0') + "." + std::string(400, '0') + "1e800", kInf},
         ReadCase{"1" + std::string(400, '0') + ".5", kInf},
         ReadCase{"1e+99999999999999999999", kInf}, ReadCase{"-0.0e999999", -0.0},
         // Bytes that are no UTF-8 are ordinary characters: a blank or a digit
