@@ -383,7 +383,7 @@ FunctionEnd
 ; --- The uninstaller ---------------------------------------------------------
 
 ; Its own copy, the way it was installed: as the command line or the copy
-; says; a copy of 1.1.0 or older says nothing, and goes by where it stands.
+; says; a copy from an installer that kept no record goes by where it stands.
 Function un.onInit
   Call un.FindAdmin
   Call un.ReadSwitches
