@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QProcessEnvironment>
 #include <QtGlobal>
 
 #include "app/main_window.h"
@@ -14,12 +15,16 @@ QPointer<MainWindow> main_window;  // for the whole run; read by nothing else
 
 }  // namespace
 
+bool PrefersXWayland(const QProcessEnvironment& environment) {
+  return !environment.contains(QStringLiteral("QT_QPA_PLATFORM")) &&
+         !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty() &&
+         !environment.value(QStringLiteral("DISPLAY")).isEmpty();
+}
+
 void PreferXWayland() {
-  if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY")) {
-    return;
+  if (PrefersXWayland(QProcessEnvironment::systemEnvironment())) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
   }
-  qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
 void StartUp() {

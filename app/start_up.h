@@ -1,5 +1,7 @@
 #pragma once
 
+class QProcessEnvironment;
+
 namespace app {
 
 // The start-up procedure: creates the one main window, keeps it for the
@@ -13,5 +15,7 @@ void StartUp();
 // (XWayland) and the user chose no platform (QT_QPA_PLATFORM), the program
 // runs as an X11 window. Called before the application object exists.
 void PreferXWayland();
+// Whether that environment is such a desktop's.
+bool PrefersXWayland(const QProcessEnvironment& environment);
 
 }  // namespace app

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
@@ -56,38 +57,6 @@ class ScopedFont {
 
  private:
   QFont saved_ = QApplication::font();
-};
-
-// Sets or, given a null text, removes environment variables for one test,
-// and puts the old values back.
-class ScopedEnvironment {
- public:
-  explicit ScopedEnvironment(const QMap<QByteArray, QByteArray>& values) {
-    for (auto value = values.begin(); value != values.end(); ++value) {
-      saved_[value.key()] = qgetenv(value.key());
-      set_[value.key()] = qEnvironmentVariableIsSet(value.key());
-      if (value.value().isNull()) {
-        qunsetenv(value.key());
-      } else {
-        qputenv(value.key(), value.value());
-      }
-    }
-  }
-  ~ScopedEnvironment() {
-    for (auto value = saved_.begin(); value != saved_.end(); ++value) {
-      if (set_[value.key()]) {
-        qputenv(value.key(), value.value());
-      } else {
-        qunsetenv(value.key());
-      }
-    }
-  }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
- private:
-  QMap<QByteArray, QByteArray> saved_;
-  QMap<QByteArray, bool> set_;
 };
 
 using Stored = QMap<QString, QString>;
@@ -159,28 +128,20 @@ class MainWindowTest : public testing_support::GuiTestCase {
   // On a Wayland desktop with XWayland, the program runs on X11, which
   // lets it open its window where it was closed, unless the user chose.
   void aWaylandDesktopGivesTheWindowItsPlace_data() {
-    QTest::addColumn<QByteArray>("chosen");  // QT_QPA_PLATFORM; null: unset
-    QTest::addColumn<QByteArray>("wayland");
-    QTest::addColumn<QByteArray>("x11");
-    QTest::addColumn<QByteArray>("platform");
-    const QByteArray unset;
-    const QByteArray wayland("wayland-0");
-    const QByteArray x11(":0");
-    QTest::newRow("Wayland with XWayland") << unset << wayland << x11 << QByteArray("xcb");
-    QTest::newRow("Wayland alone") << unset << wayland << unset << unset;
-    QTest::newRow("X11") << unset << unset << x11 << unset;
+    QTest::addColumn<QStringList>("variables");  // set, each to a value
+    QTest::addColumn<bool>("xwayland");
+    QTest::newRow("Wayland with XWayland") << QStringList{"WAYLAND_DISPLAY", "DISPLAY"} << true;
+    QTest::newRow("Wayland alone") << QStringList{"WAYLAND_DISPLAY"} << false;
+    QTest::newRow("X11") << QStringList{"DISPLAY"} << false;
     QTest::newRow("the user's choice")
-        << QByteArray("wayland") << wayland << x11 << QByteArray("wayland");
+        << QStringList{"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"} << false;
   }
   void aWaylandDesktopGivesTheWindowItsPlace() {
-    QFETCH(QByteArray, chosen);
-    QFETCH(QByteArray, wayland);
-    QFETCH(QByteArray, x11);
-    QFETCH(QByteArray, platform);
-    const ScopedEnvironment environment(
-        {{"QT_QPA_PLATFORM", chosen}, {"WAYLAND_DISPLAY", wayland}, {"DISPLAY", x11}});
-    app::PreferXWayland();
-    QCOMPARE(qgetenv("QT_QPA_PLATFORM"), platform);
+    QFETCH(QStringList, variables);
+    QFETCH(bool, xwayland);
+    QProcessEnvironment environment;
+    for (const QString& name : variables) environment.insert(name, QStringLiteral("x"));
+    QCOMPARE(app::PrefersXWayland(environment), xwayland);
   }
 
   void showsCaptionMenusAndLine() {
