@@ -99,6 +99,7 @@ enum class Step : int {
 class Worksheet {
  public:
   static constexpr int kFieldCount = 44;
+  static constexpr int kStepCount = static_cast<int>(Step::kClear);
 
   explicit Worksheet(Host& host);
 

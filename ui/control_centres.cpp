@@ -13,7 +13,7 @@ int main() {
       continue;
     }
     const auto& [left, top, width, height] = control.twips;
-    std::printf("%.*s %d %d\n", static_cast<int>(control.name.size()), control.name.data(),
+    std::printf("%s %d %d\n", ui::ObjectName(control).c_str(),
                 ui::PixelsFromTwips(left) + ui::PixelsFromTwips(width) / 2,
                 ui::PixelsFromTwips(top) + ui::PixelsFromTwips(height) / 2);
   }

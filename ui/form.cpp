@@ -96,7 +96,7 @@ std::vector<QWidget*> BuildForm(QWidget& parent, std::span<const Control> table)
   widgets.reserve(table.size());
   for (const Control& control : table) {
     QWidget* widget = Create(parent, control);
-    widget->setObjectName(ToQString(control.name));
+    widget->setObjectName(QString::fromStdString(ObjectName(control)));
     if (control.kind != Control::Kind::kLine) widget->setGeometry(PixelRect(control.twips));
     widgets.push_back(widget);
   }

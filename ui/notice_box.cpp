@@ -1,7 +1,6 @@
 #include "ui/notice_box.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -15,21 +14,13 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/accessible_role.h"
 #include "ui/application_title.h"
 #include "ui/dialog_frame.h"
 #include "ui/reach_keeper.h"
 
 namespace ui {
 namespace {
-
-// Screen readers announce a QMessageBox as an alert; a notice is one too.
-QAccessibleInterface* AlertFactory(const QString& class_name, QObject* object) {
-  if (class_name == QLatin1String(NoticeBox::staticMetaObject.className()) &&
-      object->isWidgetType()) {
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
-  }
-  return nullptr;
-}
 
 // The style's picture for a message box icon, at its message-box size.
 QPixmap StandardPixmap(const QStyle& style, QMessageBox::Icon icon, const QWidget* widget) {
@@ -49,8 +40,8 @@ QPixmap StandardPixmap(const QStyle& style, QMessageBox::Icon icon, const QWidge
 
 NoticeBox::NoticeBox(QWidget* owner, const QString& text, QMessageBox::Icon icon)
     : QDialog(owner, kDialogFrame), text_(new QLabel(text, this)) {
-  static const bool kFactoryInstalled = (QAccessible::installFactory(&AlertFactory), true);
-  static_cast<void>(kFactoryInstalled);
+  // Screen readers announce a QMessageBox as an alert; a notice is one too.
+  AnnounceAs<NoticeBox, QAccessible::AlertMessage>();
 
   setWindowTitle(QString::fromLatin1(kApplicationTitle));
   setAccessibleDescription(text);

@@ -1,7 +1,6 @@
 #include "ui/worksheet_window.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
@@ -16,6 +15,7 @@
 #include <cmath>
 #include <utility>
 
+#include "ui/accessible_role.h"
 #include "ui/application_title.h"
 #include "ui/control.h"
 #include "ui/form.h"
@@ -25,16 +25,6 @@
 
 namespace ui {
 namespace {
-
-// Screen readers meet the worksheet as a window of its own, not as a
-// filler inside one.
-QAccessibleInterface* WindowFactory(const QString& class_name, QObject* object) {
-  if (class_name == QLatin1String(WorksheetWindow::staticMetaObject.className()) &&
-      object->isWidgetType()) {
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-  }
-  return nullptr;
-}
 
 constexpr Qt::WindowFlags kFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -46,8 +36,9 @@ std::size_t Index(int n) {
 }  // namespace
 
 WorksheetWindow::WorksheetWindow(QWidget* parent) : QWidget(parent, kFrame) {
-  static const bool kFactoryInstalled = (QAccessible::installFactory(&WindowFactory), true);
-  static_cast<void>(kFactoryInstalled);
+  // Screen readers meet the worksheet as a window of its own, not as a
+  // filler inside one.
+  AnnounceAs<WorksheetWindow, QAccessible::Window>();
   setObjectName(QStringLiteral("frmDraftSurvey"));
   setWindowTitle(QString::fromLatin1(kApplicationTitle));
   setAttribute(Qt::WA_DeleteOnClose);

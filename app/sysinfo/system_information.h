@@ -18,10 +18,10 @@ class SystemInformation {
 
   SystemInformation(Registry& registry, Launcher& launcher, NoticeSink& notices);
 
-  // Reads one value as text into `key_val`. A REG_SZ value gives its text
-  // up to the first zero byte; a REG_DWORD gives "&h" and two hexadecimal
-  // digits per byte, most significant first; any other type leaves
-  // `key_val` as it was. False, with `key_val` empty, when the key or the
+  // Reads one value as text into `key_val`. A REG_SZ value replaces it with
+  // its text up to the first zero byte; a REG_DWORD appends "&h" and two
+  // hexadecimal digits per byte, most significant first, to what it holds;
+  // any other type leaves `key_val` as it was. False, with `key_val` empty, when the key or the
   // value is missing, when the value is larger than 1024 bytes, or when it
   // fills the whole buffer without a zero byte.
   bool GetKeyValue(RootKey key_root, const std::string& key_name, const std::string& sub_key_ref,

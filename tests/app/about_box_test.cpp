@@ -36,9 +36,9 @@ class AboutBoxTest : public testing_support::GuiTestCase {
   void showsTitleVersionAndTexts() {
     app::AboutBox about(main_);
     QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
-    QCOMPARE(about.windowTitle(), QStringLiteral("About Draft Survey"));
+    QCOMPARE(about.windowTitle(), QStringLiteral("About ") + Title());
     QCOMPARE(about.findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version 1.1.0"));
-    QCOMPARE(about.findChild<QLabel*>("lblTitle")->text(), QStringLiteral("Draft Survey"));
+    QCOMPARE(about.findChild<QLabel*>("lblTitle")->text(), Title());
     for (const char* name : {"lblTitle", "lblDescription", "lblDisclaimer"}) {
       QCOMPARE(about.findChild<QLabel*>(name)->palette().color(QPalette::WindowText),
                QColor(Qt::black));
@@ -183,7 +183,7 @@ class AboutBoxTest : public testing_support::GuiTestCase {
     });
     OpenAbout();
     QCOMPARE(boxes().seen().size(), std::size_t{2});
-    QCOMPARE(boxes().seen()[1].title, QStringLiteral("Draft Survey"));
+    QCOMPARE(boxes().seen()[1].title, Title());
     QCOMPARE(boxes().seen()[1].text,
              QStringLiteral("System Information Is Unavailable At This Time"));
     QVERIFY(open_after);

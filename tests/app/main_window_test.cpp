@@ -30,6 +30,7 @@
 #include "app/start_up.h"
 #include "app/status_bar.h"
 #include "tests/support/gui_test_case.h"
+#include "ui/control.h"
 #include "ui/line_widget.h"
 #include "ui/worksheet_window.h"
 
@@ -191,10 +192,11 @@ class MainWindowTest : public testing_support::GuiTestCase {
     QCoreApplication::processEvents();
     const QRect closing = window->frameGeometry();
     Close(window);
-    QCOMPARE(Stored_(), (Stored{{"MainLeft", QString::number(closing.x() * 15)},
-                                {"MainTop", QString::number(closing.y() * 15)},
-                                {"MainWidth", QString::number(closing.width() * 15)},
-                                {"MainHeight", QString::number(closing.height() * 15)}}));
+    QCOMPARE(Stored_(),
+             (Stored{{"MainLeft", QString::number(closing.x() * ui::kTwipsPerPixel)},
+                     {"MainTop", QString::number(closing.y() * ui::kTwipsPerPixel)},
+                     {"MainWidth", QString::number(closing.width() * ui::kTwipsPerPixel)},
+                     {"MainHeight", QString::number(closing.height() * ui::kTwipsPerPixel)}}));
     auto again = Start();
     QCOMPARE(again->frameGeometry(), closing);
   }
@@ -224,7 +226,7 @@ class MainWindowTest : public testing_support::GuiTestCase {
     DRAFTSURVEY_QTRY(QTRY_COMPARE(window->frameGeometry(), window->screen()->availableGeometry()));
     const QRect maximised = window->frameGeometry();
     Close(window);
-    QCOMPARE(Stored_().value("MainWidth"), QString::number(maximised.width() * 15));
+    QCOMPARE(Stored_().value("MainWidth"), QString::number(maximised.width() * ui::kTwipsPerPixel));
     auto again = Start();
     QVERIFY(!again->isMaximized());
     QCOMPARE(again->windowState(), Qt::WindowNoState);
@@ -361,14 +363,14 @@ class MainWindowTest : public testing_support::GuiTestCase {
                                                 << QRect(67, 67, 400, 300);
     const int low = desktop.bottom() - 4;  // the title bar's top rows show
     QTest::newRow("partly off-screen is kept")
-        << Stored{{"MainLeft", QString::number((desktop.right() - 99) * 15)},
+        << Stored{{"MainLeft", QString::number((desktop.right() - 99) * ui::kTwipsPerPixel)},
                   {"MainTop", "1500"},
                   {"MainWidth", "6000"},
                   {"MainHeight", "4500"}}
         << QRect(desktop.right() - 99, 100, 400, 300);
     QTest::newRow("title bar edge on screen is kept")
         << Stored{{"MainLeft", "1500"},
-                  {"MainTop", QString::number(low * 15)},
+                  {"MainTop", QString::number(low * ui::kTwipsPerPixel)},
                   {"MainWidth", "6000"},
                   {"MainHeight", "4500"}}
         << QRect(100, low, 400, 300);
@@ -380,10 +382,11 @@ class MainWindowTest : public testing_support::GuiTestCase {
     auto window = Start();
     QCOMPARE(window->frameGeometry(), shown);
     Close(window);
-    QCOMPARE(Stored_(), (Stored{{"MainLeft", QString::number(shown.x() * 15)},
-                                {"MainTop", QString::number(shown.y() * 15)},
-                                {"MainWidth", QString::number(shown.width() * 15)},
-                                {"MainHeight", QString::number(shown.height() * 15)}}));
+    QCOMPARE(Stored_(),
+             (Stored{{"MainLeft", QString::number(shown.x() * ui::kTwipsPerPixel)},
+                     {"MainTop", QString::number(shown.y() * ui::kTwipsPerPixel)},
+                     {"MainWidth", QString::number(shown.width() * ui::kTwipsPerPixel)},
+                     {"MainHeight", QString::number(shown.height() * ui::kTwipsPerPixel)}}));
   }
 
 #ifdef Q_OS_WIN
@@ -392,13 +395,13 @@ class MainWindowTest : public testing_support::GuiTestCase {
   void storesThePlacementUnderTheDocumentedKey() {
     const auto remove = qScopeGuard([] {
       QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat)
-          .remove(QStringLiteral("Draft Survey"));
+          .remove(Title());
     });
     QPointer<app::MainWindow> window = new app::MainWindow;
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     window->move(150, 120);
-    const int left = window->frameGeometry().x() * 15;
+    const int left = window->frameGeometry().x() * ui::kTwipsPerPixel;
     Close(window);
     std::array<wchar_t, 64> text{};
     DWORD size = sizeof(text);

@@ -14,6 +14,8 @@
 
 #include "app/start_up.h"
 #include "tests/support/gui_test_case.h"
+#include "ui/application_title.h"
+#include "ui/control.h"
 
 namespace {
 
@@ -95,7 +97,8 @@ class ShutdownTest : public QObject {
     QVERIFY(child.waitForStarted());
     DRAFTSURVEY_QTRY(QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ready), 20000));
 
-    const QString placement = config.filePath(QStringLiteral("Draft Survey.conf"));
+    const QString placement =
+        config.filePath(QString::fromLatin1(ui::kApplicationTitle) + QStringLiteral(".conf"));
     if (signal != 0) {
       QCOMPARE(::kill(static_cast<pid_t>(child.processId()), signal), 0);
     } else {
@@ -112,9 +115,9 @@ class ShutdownTest : public QObject {
     QCOMPARE(child.exitCode(), 0);
     QSettings store(placement, QSettings::IniFormat);
     QCOMPARE(store.value(QStringLiteral("Settings/MainLeft")).toString(),
-             QString::number(kMovedTo.x() * 15));
+             QString::number(kMovedTo.x() * ui::kTwipsPerPixel));
     QCOMPARE(store.value(QStringLiteral("Settings/MainTop")).toString(),
-             QString::number(kMovedTo.y() * 15));
+             QString::number(kMovedTo.y() * ui::kTwipsPerPixel));
   }
 };
 

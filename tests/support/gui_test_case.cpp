@@ -8,7 +8,8 @@ namespace testing_support {
 namespace {
 
 #ifdef Q_OS_WIN
-const QString kTestKeys = QStringLiteral("HKEY_CURRENT_USER\\Software\\Draft Survey tests");
+const QString kTestKeys = QStringLiteral("HKEY_CURRENT_USER\\Software\\") +
+                          QString::fromLatin1(ui::kApplicationTitle) + QStringLiteral(" tests");
 #endif
 
 }  // namespace
@@ -19,7 +20,7 @@ void GuiTestCase::init() {
 #ifdef Q_OS_WIN
   settings_location_ = kTestKeys + u'\\' + QUuid::createUuid().toString(QUuid::WithoutBraces);
 #else
-  settings_location_ = settings_->path() + QStringLiteral("/Draft Survey.conf");
+  settings_location_ = settings_->path() + u'/' + Title() + QStringLiteral(".conf");
 #endif
   boxes_ = std::make_unique<ModalBoxes>();
   SetUp();

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "tests/support/modal_boxes.h"
+#include "ui/application_title.h"
 
 namespace testing_support {
 
@@ -23,6 +24,8 @@ class GuiTestCase : public QObject {
   // A settings store of the test's own: a file in a temporary folder, or
   // on Windows a registry key that is removed after the test.
   [[nodiscard]] QString settingsLocation() const { return settings_location_; }
+  // The program's title: its boxes' and the worksheet's, its settings' name.
+  [[nodiscard]] static QString Title() { return QString::fromLatin1(ui::kApplicationTitle); }
 
   virtual void SetUp() {}
   virtual void TearDown() {}

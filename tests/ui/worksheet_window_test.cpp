@@ -117,7 +117,8 @@ struct CoreAlone : calc::Host {
 };
 
 QRect Pixels(int left, int top, int width, int height) {
-  return {left / 15, top / 15, width / 15, height / 15};
+  return {left / ui::kTwipsPerPixel, top / ui::kTwipsPerPixel, width / ui::kTwipsPerPixel,
+          height / ui::kTwipsPerPixel};
 }
 
 }  // namespace
@@ -199,7 +200,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   }
   std::map<int, QString> FieldTexts() {
     std::map<int, QString> texts;
-    for (int n = 1; n <= 44; ++n) texts[n] = Field(n)->text();
+    for (int n = 1; n <= calc::Worksheet::kFieldCount; ++n) texts[n] = Field(n)->text();
     return texts;
   }
 
@@ -208,7 +209,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
  private slots:
   void framesTheSheetAsItsOwnWindow() {
     QCOMPARE(window_->objectName(), QStringLiteral("frmDraftSurvey"));
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Draft Survey"));
+    QCOMPARE(window_->windowTitle(), Title());
     QCOMPARE(window_->size(), QSize(523, 573));
     const Qt::WindowFlags flags = window_->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
@@ -221,8 +222,9 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   // Each field, caption and button by its name; the next test counts them
   // all, lines included.
   void holdsEveryControlByName() {
-    for (int n = 1; n <= 44; ++n) QVERIFY2(Field(n) != nullptr, qPrintable(QString::number(n)));
-    for (int n = 1; n <= 14; ++n) QVERIFY(Button(n) != nullptr);
+    for (int n = 1; n <= calc::Worksheet::kFieldCount; ++n)
+      QVERIFY2(Field(n) != nullptr, qPrintable(QString::number(n)));
+    for (int n = 1; n <= calc::Worksheet::kStepCount; ++n) QVERIFY(Button(n) != nullptr);
     for (int n = 1; n <= 45; ++n) {
       QVERIFY(window_->findChild<QLabel*>(QStringLiteral("Label%1").arg(n)) != nullptr);
     }
@@ -245,7 +247,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
       }
     }
     QVERIFY2(outside.isEmpty(), qPrintable(outside.join(", ")));
-    QCOMPARE(Controls().size(), 109);
+    QCOMPARE(Controls().size(), qsizetype(ui::WorksheetControls().size()));
   }
 
   // Spot checks written out by hand, so a slip in the table is caught too.
@@ -280,7 +282,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   }
 
   void startsEmptyWithFocusInFirstField() {
-    for (int n = 1; n <= 44; ++n) QVERIFY(Field(n)->text().isEmpty());
+    for (int n = 1; n <= calc::Worksheet::kFieldCount; ++n) QVERIFY(Field(n)->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), Field(1));
   }
 
@@ -288,7 +290,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   // found by Qt from the point alone, must still land in the field.
   void aClickAnywhereInAFieldLandsInIt() {
     QStringList missed;
-    for (int n = 1; n <= 44; ++n) {
+    for (int n = 1; n <= calc::Worksheet::kFieldCount; ++n) {
       QLineEdit* field = Field(n);
       const QRect box = field->rect();
       for (const QPoint point :
@@ -303,7 +305,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
       }
     }
     QVERIFY2(missed.isEmpty(), qPrintable(missed.join(", ")));
-    for (int n = 1; n <= 14; ++n) {
+    for (int n = 1; n <= calc::Worksheet::kStepCount; ++n) {
       QCOMPARE(window_->childAt(Button(n)->geometry().center()), Button(n));
     }
   }
@@ -494,7 +496,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   void eachButtonRunsItsStep_data() {
     QTest::addColumn<int>("command");
     QTest::addColumn<Press>("press");
-    for (int command = 1; command <= 14; ++command) {
+    for (int command = 1; command <= calc::Worksheet::kStepCount; ++command) {
       for (const auto& [press, how] :
            {std::pair{Press::kClick, "click"}, std::pair{Press::kEnter, "Enter"},
             std::pair{Press::kSpace, "Space"}}) {
@@ -506,7 +508,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QFETCH(int, command);
     QFETCH(Press, press);
     // Every field holds n + 0.5, so that every output differs from its input.
-    for (int n = 1; n <= 44; ++n) Type(n, QStringLiteral("%1.5").arg(n));
+    for (int n = 1; n <= calc::Worksheet::kFieldCount; ++n) Type(n, QStringLiteral("%1.5").arg(n));
     const auto before = FieldTexts();
     CoreAlone core(before);
     core.sheet.Run(static_cast<calc::Step>(command));
@@ -521,7 +523,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QStringList shown;
     for (const SeenBox& box : boxes().seen()) shown << box.text;
     QCOMPARE(shown, core.notices);
-    for (int n = 1; n <= 44; ++n) {
+    for (int n = 1; n <= calc::Worksheet::kFieldCount; ++n) {
       QCOMPARE(Field(n)->text().toStdString(), core.sheet.Text(n));
       if (Field(n)->text() != before.at(n)) QCOMPARE(Field(n)->cursorPosition(), 0);
     }
@@ -579,7 +581,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     core.sheet.Run(calc::Step::kDeltaMtc);
     QCOMPARE(boxes().seen().size(), std::size_t{1});
     const SeenBox& box = boxes().seen().front();
-    QCOMPARE(box.title, QStringLiteral("Draft Survey"));
+    QCOMPARE(box.title, Title());
     QCOMPARE(QStringList{box.text}, core.notices);
     QVERIFY(box.icon.isNull());
     QCOMPARE(box.buttons, QStringList{"OK"});
@@ -697,7 +699,7 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
     QTest::mouseClick(Button(1), Qt::LeftButton);
 
     QCOMPARE(boxes().seen().size(), std::size_t{1});
-    QCOMPARE(boxes().seen().front().title, QStringLiteral("Draft Survey"));
+    QCOMPARE(boxes().seen().front().title, Title());
     QCOMPARE(boxes().seen().front().text, QStringLiteral("Overflow."));
     QCOMPARE(boxes().seen().front().icon, WarningPicture());
     QCOMPARE(mean_while_up, QStringLiteral("8.5E+307"));
@@ -715,15 +717,15 @@ class WorksheetWindowTest : public testing_support::GuiTestCase {
   }
 
   void enterInAFieldRunsNothing() {
-    for (int n = 1; n <= 44; ++n) Type(n, QStringLiteral("3"));
+    for (int n = 1; n <= calc::Worksheet::kFieldCount; ++n) Type(n, QStringLiteral("3"));
     const auto before = FieldTexts();
-    for (int n = 1; n <= 44; ++n) {
+    for (int n = 1; n <= calc::Worksheet::kFieldCount; ++n) {
       Field(n)->setFocus();
       QTest::keyClick(Field(n), Qt::Key_Return);
       QTest::keyClick(Field(n), Qt::Key_Enter);
     }
     QCOMPARE(FieldTexts(), before);
-    for (int n = 1; n <= 14; ++n) {
+    for (int n = 1; n <= calc::Worksheet::kStepCount; ++n) {
       QVERIFY(!Button(n)->isDefault());
       QVERIFY(!Button(n)->autoDefault());
     }
