@@ -88,14 +88,16 @@ with_qt_windows = DRAFTSURVEY_QT_WINDOWS=$$(scripts/build-qt-windows) && export 
 windows:
 	@scripts/install-deps build windows
 	@$(with_qt_windows) cmake --preset windows-cross >/dev/null && cmake --build --preset windows-cross
-	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows-cross
+	scripts/virtual-desktop ctest --preset windows-cross
 
 # The Windows ZIP and 64-bit installer (build/windows-release/DraftSurvey-*-win64*),
 # each taken down a user's road under Wine (scripts/test-windows-package).
 windows-package: windows windows-files
 	cmake --preset app >/dev/null && cmake --build --preset app --target control_centres
+	@$(with_qt_windows) cmake --build --preset windows-release --target standard-user-installer
 	scripts/test-windows-package build/windows-release/DraftSurvey-*-win64.zip \
-	  build/windows-release/DraftSurvey-*-win64.exe
+	  build/windows-release/DraftSurvey-*-win64.exe \
+	  build/windows-release/standard-user-test/DraftSurvey-*-win64.exe
 
 # The two Windows packages and their checksums alone, from the release
 # build; signed when DRAFTSURVEY_SIGN_PKCS12 and DRAFTSURVEY_SIGN_PASSWORD_FILE

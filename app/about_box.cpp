@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "app/version.h"
+#include "app/product.h"
 #include "ui/application_title.h"
 #include "ui/control.h"
 #include "ui/dialog_frame.h"

@@ -10,8 +10,8 @@
 
 #include "app/about_box.h"
 #include "app/placement.h"
+#include "app/product.h"
 #include "app/status_bar.h"
-#include "app/version.h"
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/worksheet_window.h"
@@ -31,7 +31,7 @@ constexpr std::array<ui::Control, 1> kControls{{
 MainWindow::MainWindow(QString settings_location, QWidget* parent)
     : QMainWindow(parent), settings_location_(std::move(settings_location)) {
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(tr("Tolmar Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
+  setWindowTitle(QString::fromLatin1(kMainWindowTitle));
   setAttribute(Qt::WA_DeleteOnClose);
   auto* client = new QWidget(this);
   ui::BuildForm(*client, kControls);

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <memory>
 
+#include "app/product.h"
 #include "ui/application_title.h"
 #include "ui/control.h"
 
@@ -24,8 +25,6 @@ constexpr std::array<Row, 4> kRows{{{"MainLeft", &Placement::left},
                                     {"MainTop", &Placement::top},
                                     {"MainWidth", &Placement::width},
                                     {"MainHeight", &Placement::height}}};
-
-constexpr const char* kSection = "Settings";
 
 // Far beyond any screen, yet safe from integer overflow in window geometry.
 constexpr float kLimitPixels = 1'000'000.0f;
@@ -65,7 +64,7 @@ Placement Placement::Load(const QString& location, const QLocale& locale) {
   Placement placement;
   const auto store = OpenSettingsStore(location);
   if (store == nullptr) return placement;
-  store->beginGroup(QString::fromLatin1(kSection));
+  store->beginGroup(QString::fromLatin1(kSettingsSection));
   for (const Row& row : kRows) {
     const QVariant stored = store->value(QString::fromLatin1(row.key));
     if (!stored.isValid()) continue;
@@ -85,7 +84,7 @@ bool Placement::Save(const QString& location, const QLocale& locale) const {
   if (reader == nullptr) return false;
   reader->allKeys();
   const auto writer = OpenSettingsStore(location);
-  writer->beginGroup(QString::fromLatin1(kSection));
+  writer->beginGroup(QString::fromLatin1(kSettingsSection));
   for (const Row& row : kRows) {
     writer->setValue(QString::fromLatin1(row.key), TextFromTwips(this->*row.value, locale));
   }

@@ -2,14 +2,16 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "app/product.h"
 #endif
 
 namespace app {
 
 #ifdef _WIN32
 RunningMark::RunningMark()
-    : session_(CreateMutexW(nullptr, FALSE, DRAFTSURVEY_RUNNING_MUTEX)),
-      global_(CreateMutexW(nullptr, FALSE, L"Global\\" DRAFTSURVEY_RUNNING_MUTEX)) {}
+    : session_(CreateMutexW(nullptr, FALSE, kRunningMutex)),
+      global_(CreateMutexW(nullptr, FALSE, kRunningMutexGlobal)) {}
 
 RunningMark::~RunningMark() {
   if (session_ != nullptr) CloseHandle(session_);

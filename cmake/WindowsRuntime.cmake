@@ -1,8 +1,8 @@
 # What a Windows program of this project needs beside it: the MinGW runtime
 # DLLs and, with the windows built, Qt's DLLs, the platform plugins and the
 # style plugin. Every program is built into one folder with copies of them,
-# where Wine finds them as Windows would; the package installs those that
-# draftsurvey.exe uses next to it (its Qt DLLs: app/CMakeLists.txt).
+# where Wine finds them as Windows would; the packages install those that
+# the program uses next to it (packaging/CMakeLists.txt).
 set(DRAFTSURVEY_RUNTIME_DIR ${PROJECT_BINARY_DIR}/bin)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${DRAFTSURVEY_RUNTIME_DIR})
 
@@ -43,26 +43,7 @@ if(DRAFTSURVEY_GUI)
             ${DRAFTSURVEY_RUNTIME_DIR}/styles
     ${copies}
     COMMENT "Copying Qt's plugins beside the programs")
-
-  install(FILES ${mingw_runtime} DESTINATION ${CMAKE_INSTALL_BINDIR})
-  foreach(target IN LISTS qt_platforms)
-    install(FILES $<TARGET_FILE:${target}> DESTINATION ${CMAKE_INSTALL_BINDIR}/platforms)
-  endforeach()
-  foreach(target IN LISTS qt_styles)
-    install(FILES $<TARGET_FILE:${target}> DESTINATION ${CMAKE_INSTALL_BINDIR}/styles)
-  endforeach()
 endif()
-
-# The DLLs come with their symbols; the package needs none of them (the
-# program is stripped as the package is made). Called after the last DLL's
-# install rule, as the rules run in the order they are given.
-function(strip_installed_dlls)
-  install(CODE "
-    file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/*.dll\")
-    foreach(dll IN LISTS dlls)
-      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\" COMMAND_ERROR_IS_FATAL ANY)
-    endforeach()")
-endfunction()
 
 # Copies the Qt DLLs a program links beside it, where Windows (and Wine)
 # looks for them.

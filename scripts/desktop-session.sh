@@ -7,33 +7,36 @@
 #   main=$(find_window "$main_window_title"); sheet=$(open_worksheet "$main")
 #   type_into Text1 7.12; click Command1
 
-# The main window's title, whatever the version.
-main_window_title='^Tolmar Version [0-9]+\.[0-9]+$'
+# The project's facts (title, window titles, executable), as CMake writes
+# them into the build that the make targets running these scripts configure.
+# shellcheck source=/dev/null
+source "${DRAFTSURVEY_PRODUCT_FACTS:-$(dirname "${BASH_SOURCE[0]}")/../build/app/product-facts.sh}"
+main_window_title="^${product_main_window_title//./\\.}\$"
+worksheet_title="^${product_title}\$"
 
 start_desktop_session() {  # script arguments...
   if [ -z "${DESKTOP_SESSION_READY:-}" ]; then
-    exec env DESKTOP_SESSION_READY=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+    exec env DESKTOP_SESSION_READY=1 "$(dirname "${BASH_SOURCE[0]}")/virtual-desktop" "$@"
   fi
   openbox >/dev/null 2>&1 &
   sleep 1
 }
 
-# Waits up to 90 s until `count` (1 unless given) windows whose title
-# matches show; prints the count-th, the newest of them. Gives up at once
-# when the command given after the count succeeds.
-find_window() {  # title (a regular expression) [count [give-up command...]]
-  local title=$1 count=${2:-1} id
-  shift $(($# < 2 ? $# : 2))
+# The newest of `count` (1 unless given) showing windows whose title matches
+# a regular expression, or a failure when fewer show.
+window_now() {  # title [count]
+  local id
+  id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | sed -n "${2:-1}p")
+  [ -n "$id" ] && echo "$id"
+}
+
+# Waits up to 90 s for window_now to find a window; prints it.
+find_window() {  # title [count]
   for _ in $(seq 900); do
-    id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | sed -n "${count}p")
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    if [ $# -gt 0 ] && "$@"; then return 1; fi
+    window_now "$@" && return 0
     sleep 0.1
   done
-  echo "no window titled '$title' came up" >&2
+  echo "no window titled '$1' came up" >&2
   return 1
 }
 
@@ -45,7 +48,7 @@ open_worksheet() {  # main window id
   sleep 0.5
   xdotool key s
   local sheet
-  sheet=$(find_window '^Draft Survey$') || return 1
+  sheet=$(find_window "$worksheet_title") || return 1
   xdotool windowactivate --sync "$sheet"
   sleep 0.5
   echo "$sheet"

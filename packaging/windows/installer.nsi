@@ -9,6 +9,13 @@
 ;                                   HKEY_LOCAL_MACHINE; administrator rights,
 ;                                   asked for when this way is chosen
 ;
+;   Without administrator rights, "for everyone" runs the installer again
+;   through Windows' "runas" (the UAC prompt): that run goes on from the
+;   page the user left, and its exit code is this run's. Its finish page's
+;   "Run" is handed back to this run, so that the program starts as the
+;   user who installed it, not as the administrator. The uninstaller of a
+;   copy for everyone elevates the same way.
+;
 ; Silent: /S /CurrentUser or /S /AllUsers; /S alone installs for everyone
 ; when run with administrator rights, else for the current user. /D=<folder>
 ; (last, unquoted) installs into that folder instead, either way; /AllUsers
@@ -23,14 +30,19 @@
 ; that a folder held open ends it with the copy as it was.
 ;
 ; makensis -DDEFINES=<installer.nsh from CMake> -DSTAGE=<installed tree>
-;          -DOUTFILE=<installer> installer.nsi
+;          -DOUTFILE=<installer> [-DSTANDARD_USER_TEST] installer.nsi
+;
+; STANDARD_USER_TEST makes a build for the package test alone: its account
+; check answers as a standard user's does, "User" until the run that
+; elevation starts, which Wine's always-administrator user cannot give.
 
-!include "${DEFINES}"  ; APP, VERSION, PUBLISHER, COPYRIGHT, ICON, MUTEX, GUIDE
+!include "${DEFINES}"  ; APP, VERSION, PUBLISHER, COPYRIGHT, ICON, MUTEX, EXE, GUIDE_FOLDER, GUIDE_PAGE
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include nsDialogs.nsh
 !include x64.nsh
+!include WordFunc.nsh
 
 Unicode true
 SetCompressor /SOLID lzma
@@ -58,6 +70,12 @@ VIAddVersionKey LegalCopyright "${COPYRIGHT}"
 !define ERROR_RUNNING 5          ; the program is open
 !define ERROR_ELEVATION 740      ; Windows' ERROR_ELEVATION_REQUIRED
 !define ERROR_SWITCHES 87        ; Windows' ERROR_INVALID_PARAMETER
+; Between a run and the elevated run it starts: the switches that mark it
+; and say it goes on at the install, and its code for "Run" ticked
+; (bit 29: an application's own code, none of Windows').
+!define ELEVATED "/Elevated"
+!define RESUME "/Resume"
+!define RUN_AS_USER 0x20000001
 !define COPY_FACTS "$INSTDIR\Uninstall.ini"
 !define SWITCHES_HELP "Switches:$\r$\n$\r$\n\
 /S$\tsilent: no pages, the result as the exit code$\r$\n\
@@ -75,26 +93,8 @@ Exit codes: 0 done, 5 ${APP} is open, 87 contradictory switches, \
 !macro FOR_EACH_PROGRAM_FOLDER MACRO
   !insertmacro ${MACRO} "bin"
   !insertmacro ${MACRO} "licenses"
-  !insertmacro ${MACRO} "guide"
+  !insertmacro ${MACRO} "${GUIDE_FOLDER}"
 !macroend
-
-!define MUI_ICON "${ICON}"
-!define MUI_UNICON "${ICON}"
-!define MUI_ABORTWARNING
-!define MUI_WELCOMEPAGE_TEXT "This installs ${APP} ${VERSION}, the draft survey worksheet.$\r$\n$\r$\n\
-You can install it for yourself alone, which needs no administrator rights, or for everyone \
-who uses this computer.$\r$\n$\r$\nIf ${APP} is open, close it before you go on.$\r$\n$\r$\n\
-Click Next to continue."
-!define MUI_FINISHPAGE_RUN "$INSTDIR\bin\draftsurvey.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Run ${APP}"
-
-!insertmacro MUI_PAGE_WELCOME
-Page custom ModePage ModePageLeave
-!insertmacro MUI_PAGE_INSTFILES
-!insertmacro MUI_PAGE_FINISH
-!insertmacro MUI_UNPAGE_CONFIRM
-!insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
 
 Var Switches      ; the command line's parameters, read once
 Var Mode          ; AllUsers or CurrentUser
@@ -106,6 +106,32 @@ Var AsideIsOurs   ; 1 once what stands aside is this run's alone
 Var ForEveryone   ; the radio buttons of the mode page
 Var OnlyForMe
 Var ChosenFolder  ; the folder /D= names, or empty
+Var Elevated      ; 1 in the run that elevation started
+Var Resumed       ; 1 when that run goes on at the install
+Var CopyName      ; the copy the uninstaller removes, for its page
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "This installs ${APP} ${VERSION}, the draft survey worksheet.$\r$\n$\r$\n\
+You can install it for yourself alone, which needs no administrator rights, or for everyone \
+who uses this computer.$\r$\n$\r$\nIf ${APP} is open, close it before you go on.$\r$\n$\r$\n\
+Click Next to continue."
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "Run ${APP}"
+!define MUI_FINISHPAGE_RUN_FUNCTION RunProgram
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "$CopyName will be uninstalled from the following folder. \
+Click Uninstall to start."
+
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipWhenResumed
+!insertmacro MUI_PAGE_WELCOME
+Page custom ModePage ModePageLeave
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
 
 ; --- A copy's folders, moved aside whole -------------------------------------
 
@@ -134,9 +160,17 @@ Var ChosenFolder  ; the folder /D= names, or empty
 ; --- Shared by the installer and the uninstaller ---------------------------
 
 !macro DEFINE_SHARED PREFIX
+  ; Needs the switches read.
   Function ${PREFIX}FindAdmin
-    UserInfo::GetAccountType
-    Pop $0
+    !ifdef STANDARD_USER_TEST
+      StrCpy $0 "User"
+      ${If} $Elevated == 1
+        StrCpy $0 "Admin"
+      ${EndIf}
+    !else
+      UserInfo::GetAccountType
+      Pop $0
+    !endif
     ${If} $0 == "Admin"
       StrCpy $Admin 1
     ${Else}
@@ -162,6 +196,16 @@ Var ChosenFolder  ; the folder /D= names, or empty
         Quit
       ${EndIf}
       StrCpy $ModeSwitch "CurrentUser"
+    ${EndIf}
+    ClearErrors
+    ${GetOptions} $Switches "${ELEVATED}" $0
+    ${IfNot} ${Errors}
+      StrCpy $Elevated 1
+    ${EndIf}
+    ClearErrors
+    ${GetOptions} $Switches "${RESUME}" $0
+    ${IfNot} ${Errors}
+      StrCpy $Resumed 1
     ${EndIf}
     ClearErrors
     ${GetOptions} $Switches "/?" $0
@@ -204,16 +248,36 @@ Var ChosenFolder  ; the folder /D= names, or empty
     ${Loop}
   FunctionEnd
 
-  ; Runs this program again with administrator rights for the way "for
-  ; everyone", and ends this run with the other's result.
-  Function ${PREFIX}Elevate
+  ; Runs this program again with administrator rights and the switches in
+  ; $0, and waits for it: its exit code in $0, or "" with Windows' error in
+  ; $1 where it did not start (1223: the UAC prompt was declined). A silent
+  ; run asks nobody and ends with code 740; so does a run that elevation
+  ; started and that still has no rights.
+  Function ${PREFIX}RunElevated
     ${If} ${Silent}
+    ${OrIf} $Elevated == 1
       SetErrorLevel ${ERROR_ELEVATION}
       Quit
     ${EndIf}
-    ; /D= must stay last.
-    ExecShellWait "runas" "$EXEPATH" "/AllUsers $Switches"
-    Quit
+    ; NSIS takes /D= out of the command line it reads; it goes back last.
+    ${If} $ChosenFolder != ""
+      StrCpy $0 "$0 /D=$ChosenFolder"
+    ${EndIf}
+    ; SHELLEXECUTEINFOW, its 64-bit padding written out; SEE_MASK_NOCLOSEPROCESS
+    ; keeps the process handle, for its exit code. ExecShellWait gives none.
+    System::Call '*(&l4, i 0x40, p $HWNDPARENT, w "runas", w "$EXEPATH", w r0, p 0, i 1, i 0, \
+      p 0, p 0, p 0, p 0, i 0, i 0, p 0, p 0) p.r2'
+    System::Call 'shell32::ShellExecuteExW(p r2) i.r3 ?e'
+    Pop $1
+    ${If} $3 = 0
+      StrCpy $0 ""
+    ${Else}
+      System::Call '*$2(i, i, p, p, p, p, p, i, i, p, p, p, p, i, i, p, p.r3)'
+      System::Call 'kernel32::WaitForSingleObject(p r3, i -1)'
+      System::Call 'kernel32::GetExitCodeProcess(p r3, *i .r0)'
+      System::Call 'kernel32::CloseHandle(p r3)'
+    ${EndIf}
+    System::Free $2
   FunctionEnd
 
   ; Moves each of the copy's folders aside; one held open stops the
@@ -257,8 +321,8 @@ Var ChosenFolder  ; the folder /D= names, or empty
 ; current user without.
 Function .onInit
   StrCpy $ChosenFolder $INSTDIR  ; set by /D= alone
-  Call FindAdmin
   Call ReadSwitches
+  Call FindAdmin
   StrCpy $Mode $ModeSwitch
   ${If} $Mode == ""
   ${AndIfNot} ${Silent}
@@ -274,7 +338,42 @@ Function .onInit
   ${If} $Mode == "AllUsers"
   ${AndIf} $Admin != 1
   ${AndIf} $ModeSwitch == "AllUsers"
-    Call Elevate
+    StrCpy $0 "${ELEVATED} $Switches"
+    Call RunElevated
+    ${If} $0 == ""
+      MessageBox MB_ICONSTOP "${APP} was not installed: installing it for everyone needs \
+        administrator rights, and Windows gave none (error $1)."
+      SetErrorLevel $1
+      Quit
+    ${EndIf}
+    Call EndAsElevatedRunEnded
+  ${EndIf}
+FunctionEnd
+
+; The elevated run's result is this run's; its "Run" is done here.
+Function EndAsElevatedRunEnded
+  ${If} $0 = ${RUN_AS_USER}
+    SetRegView 64
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    Exec '"$1\bin\${EXE}"'
+    StrCpy $0 0
+  ${EndIf}
+  SetErrorLevel $0
+  Quit
+FunctionEnd
+
+Function RunProgram
+  ${If} $Elevated == 1
+    SetErrorLevel ${RUN_AS_USER}  ; here it would run as the administrator
+  ${Else}
+    Exec '"$INSTDIR\bin\${EXE}"'
+  ${EndIf}
+FunctionEnd
+
+; The elevated run has no Welcome page when the user already left it.
+Function SkipWhenResumed
+  ${If} $Resumed == 1
+    Abort
   ${EndIf}
 FunctionEnd
 
@@ -299,13 +398,19 @@ Function ModePage
   !insertmacro MUI_HEADER_TEXT "Choose how to install" "Install ${APP} for yourself, or for everyone who uses this computer."
   nsDialogs::Create 1018
   Pop $0
-  ${NSD_CreateRadioButton} 0 10u 100% 12u "Only for &me"
+  ${NSD_CreateRadioButton} 0 6u 100% 12u "Only for &me"
   Pop $OnlyForMe
-  ${NSD_CreateLabel} 12u 24u -12u 20u "In your own folder (${PER_USER_ROOT}). No administrator rights needed."
+  StrCpy $0 "CurrentUser"
+  Call DescribeInstalledCopy
+  ${NSD_CreateLabel} 12u 20u -12u 30u "In your own folder (${PER_USER_ROOT}). No administrator \
+    rights needed.$\r$\n$0"
   Pop $0
-  ${NSD_CreateRadioButton} 0 52u 100% 12u "For &everyone on this computer"
+  ${NSD_CreateRadioButton} 0 58u 100% 12u "For &everyone on this computer"
   Pop $ForEveryone
-  ${NSD_CreateLabel} 12u 66u -12u 20u "In Program Files, for every user. Needs administrator rights."
+  StrCpy $0 "AllUsers"
+  Call DescribeInstalledCopy
+  ${NSD_CreateLabel} 12u 72u -12u 30u "In Program Files, for every user. Needs administrator \
+    rights.$\r$\n$0"
   Pop $0
   ${If} $Mode == "AllUsers"
     ${NSD_Check} $ForEveryone
@@ -318,6 +423,28 @@ Function ModePage
   nsDialogs::Show
 FunctionEnd
 
+; What this run does to the copy installed the way $0 names, in $0.
+Function DescribeInstalledCopy
+  SetRegView 64
+  ${If} $0 == "AllUsers"
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "DisplayVersion"
+  ${Else}
+    ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "DisplayVersion"
+  ${EndIf}
+  ${If} $1 == ""
+    StrCpy $0 "Not installed this way yet."
+    Return
+  ${EndIf}
+  ${VersionCompare} "${VERSION}" $1 $2
+  ${If} $2 == 0
+    StrCpy $0 "Version $1 is installed this way, and will be installed again."
+  ${ElseIf} $2 == 1
+    StrCpy $0 "Version $1 is installed this way, and will be updated to ${VERSION}."
+  ${Else}
+    StrCpy $0 "Version $1, a newer one, is installed this way, and will be replaced by the older ${VERSION}."
+  ${EndIf}
+FunctionEnd
+
 Function ModeClicked
   Pop $0
   ${NSD_GetState} $ForEveryone $0
@@ -328,10 +455,22 @@ Function ModeClicked
   ${EndIf}
 FunctionEnd
 
+; "For everyone" without the rights: the elevated run installs at once, and
+; this one waits out of sight. Declined, the page stays for another choice.
 Function ModePageLeave
   ${If} $Mode == "AllUsers"
   ${AndIf} $Admin != 1
-    Call Elevate
+    StrCpy $0 "${ELEVATED} ${RESUME} /AllUsers $Switches"
+    HideWindow
+    Call RunElevated
+    ${If} $0 != ""
+      Call EndAsElevatedRunEnded
+    ${EndIf}
+    ShowWindow $HWNDPARENT ${SW_SHOW}
+    MessageBox MB_ICONEXCLAMATION "Installing ${APP} for everyone needs administrator rights, \
+      and Windows gave none (error $1). Choose Install again to give them, or install it only \
+      for yourself."
+    Abort
   ${EndIf}
 FunctionEnd
 
@@ -354,8 +493,8 @@ Section
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   WriteINIStr "${COPY_FACTS}" "Copy" "Mode" $Mode
   CreateDirectory "${PROGRAMS_FOLDER}"
-  CreateShortcut "${PROGRAMS_FOLDER}\${APP}.lnk" "$INSTDIR\bin\draftsurvey.exe"
-  CreateShortcut "${PROGRAMS_FOLDER}\${APP} guide.lnk" "$INSTDIR\${GUIDE}"
+  CreateShortcut "${PROGRAMS_FOLDER}\${APP}.lnk" "$INSTDIR\bin\${EXE}"
+  CreateShortcut "${PROGRAMS_FOLDER}\${APP} guide.lnk" "$INSTDIR\${GUIDE_FOLDER}\${GUIDE_PAGE}"
 
   ; Told apart in Apps from the copy for everyone, as per-user installers do.
   ${If} $Mode == "CurrentUser"
@@ -365,7 +504,7 @@ Section
   ${EndIf}
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\bin\draftsurvey.exe"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\bin\${EXE}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe" /$Mode'
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /$Mode /S'
@@ -385,8 +524,8 @@ FunctionEnd
 ; Its own copy, the way it was installed: as the command line or the copy
 ; says; a copy from an installer that kept no record goes by where it stands.
 Function un.onInit
-  Call un.FindAdmin
   Call un.ReadSwitches
+  Call un.FindAdmin
   StrCpy $Mode $ModeSwitch
   ${If} $Mode == ""
     ReadINIStr $Mode "${COPY_FACTS}" "Copy" "Mode"
@@ -402,7 +541,23 @@ Function un.onInit
   ${EndIf}
   ${If} $Mode == "AllUsers"
   ${AndIf} $Admin != 1
-    Call un.Elevate
+    ; _?= keeps the elevated run on this copy: without it that run, started
+    ; from the temporary copy of the uninstaller, would take its own folder
+    ; for the copy to remove.
+    StrCpy $0 "${ELEVATED} $Switches _?=$INSTDIR"
+    Call un.RunElevated
+    ${If} $0 == ""
+      MessageBox MB_ICONSTOP "${APP} was not uninstalled: the copy for everyone needs \
+        administrator rights, and Windows gave none (error $1)."
+      StrCpy $0 $1
+    ${EndIf}
+    SetErrorLevel $0
+    Quit
+  ${EndIf}
+  ${If} $Mode == "AllUsers"
+    StrCpy $CopyName "${APP} ${VERSION}, installed for everyone on this computer,"
+  ${Else}
+    StrCpy $CopyName "${APP} ${VERSION}, installed only for you,"
   ${EndIf}
 FunctionEnd
 

@@ -1,6 +1,6 @@
 # The Windows ZIP and the 64-bit installer, DraftSurvey-<version>-win64:
 # bin/ holds draftsurvey.exe with the DLLs and plugins that
-# WindowsRuntime.cmake installs; licenses/ the program's, the fonts' and
+# the runtime rules below install; licenses/ the program's, the fonts' and
 # Qt's licences; guide/ the user's guide as a page with its pictures. CPack
 # makes the ZIP; the installer is the project's own script
 # (packaging/windows/installer.nsi), which installs for the current user or
@@ -33,8 +33,8 @@ install(DIRECTORY ${DRAFTSURVEY_QT_WINDOWS}/LICENSES/ DESTINATION ${licenses}/qt
 # part on installing on Windows, and the licences where the copy keeps them.
 find_program(CMARK_GFM cmark-gfm REQUIRED)
 set(guide_dir ${PROJECT_BINARY_DIR}/guide)
-set(guide_page "${DRAFTSURVEY_TITLE} guide.html")
-string(FIND "${readme}" "\n### On Windows" windows_begin)
+readme_heading("### On Windows" windows_begin)
+readme_heading("### Checking a download" checking_begin)
 math(EXPR windows_length "${guide_begin} - ${windows_begin}")
 string(SUBSTRING "${readme}" ${windows_begin} ${windows_length} installing)
 string(REPLACE "\n### On Windows" "\n## Installing on Windows" installing "${installing}")
@@ -54,31 +54,37 @@ execute_process(COMMAND ${CMARK_GFM} --extension table --to html ${guide_dir}/gu
 file(READ ${PROJECT_SOURCE_DIR}/packaging/windows/guide.html.in guide_template)
 string(REPLACE "@DRAFTSURVEY_TITLE@" "${DRAFTSURVEY_TITLE}" guide_html "${guide_template}")
 string(REPLACE "@GUIDE_BODY@" "${guide_body}" guide_html "${guide_html}")
-file(WRITE "${guide_dir}/${guide_page}" "${guide_html}")
-install(FILES "${guide_dir}/${guide_page}" DESTINATION guide)
+file(WRITE "${guide_dir}/${DRAFTSURVEY_GUIDE_PAGE}" "${guide_html}")
+install(FILES "${guide_dir}/${DRAFTSURVEY_GUIDE_PAGE}" DESTINATION ${DRAFTSURVEY_GUIDE_FOLDER})
 string(REGEX MATCHALL "\\(docs/[^)]+\\.png\\)" guide_pictures "${windows_guide}")
 foreach(picture IN LISTS guide_pictures)
   string(REGEX REPLACE "^\\((.*)\\)$" "\\1" picture "${picture}")
-  install(FILES ${PROJECT_SOURCE_DIR}/${picture} DESTINATION guide/docs)
+  install(FILES ${PROJECT_SOURCE_DIR}/${picture} DESTINATION ${DRAFTSURVEY_GUIDE_FOLDER}/docs)
 endforeach()
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
              ${PROJECT_SOURCE_DIR}/packaging/windows/guide.html.in)
-# The installer's shortcut to it.
-set(DRAFTSURVEY_GUIDE_WINDOWS "guide\\${guide_page}")
 
-set(installer_files ${PROJECT_BINARY_DIR}/installer-files)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/installer.nsh.in
                ${PROJECT_BINARY_DIR}/packaging/installer.nsh @ONLY)
-# The installed tree, as the ZIP holds it, packed by makensis for amd64.
-add_custom_target(installer
-  COMMAND ${CMAKE_COMMAND} -E rm -rf ${installer_files}
-  COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${installer_files} --strip
-  COMMAND ${CMAKE_CURRENT_LIST_DIR}/makensis-amd64 -V2
-          -DDEFINES=${PROJECT_BINARY_DIR}/packaging/installer.nsh -DSTAGE=${installer_files}
-          -DOUTFILE=${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.exe
-          ${PROJECT_SOURCE_DIR}/packaging/windows/installer.nsi
-  DEPENDS draftsurvey
-  COMMENT "Making the installer ${CPACK_PACKAGE_FILE_NAME}.exe"
-  VERBATIM)
+# The installed tree, as the ZIP holds it, staged in a folder of its own
+# and packed by makensis for amd64 into `installer`; makensis options follow.
+function(add_installer target installer stage)
+  add_custom_target(${target}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
+    COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${stage} --strip
+    COMMAND ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/makensis-amd64 -V2 ${ARGN}
+            -DDEFINES=${PROJECT_BINARY_DIR}/packaging/installer.nsh -DSTAGE=${stage}
+            -DOUTFILE=${installer} ${PROJECT_SOURCE_DIR}/packaging/windows/installer.nsi
+    DEPENDS draftsurvey
+    COMMENT "Making ${installer}"
+    VERBATIM)
+endfunction()
+add_installer(installer ${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.exe
+              ${PROJECT_BINARY_DIR}/installer-files)
+# The package test's own build, whose account check answers as a standard
+# user's does; never packaged.
+add_installer(standard-user-installer
+              ${PROJECT_BINARY_DIR}/standard-user-test/${CPACK_PACKAGE_FILE_NAME}.exe
+              ${PROJECT_BINARY_DIR}/standard-user-test/files -DSTANDARD_USER_TEST)
 
 include(CPack)
