@@ -12,7 +12,7 @@ class QSettings;
 namespace app {
 
 // The main window's outer bounds in twips, as kept in the settings store
-// between runs under "Draft Survey" / "Settings".
+// between runs, in its group kSettingsSection (app/product.h).
 struct Placement {
   float left = 1000;
   float top = 1000;
@@ -49,9 +49,9 @@ struct Placement {
   static std::optional<float> TwipsFromText(const QString& text, const QLocale& locale);
 };
 
-// Where this program's settings store lives for the current user: on
-// Windows the registry key HKEY_CURRENT_USER\Software\Draft Survey, elsewhere
-// the file "Draft Survey.conf" in the user's configuration folder.
+// Where this program's settings store lives for the current user, named by
+// its title: on Windows the registry key HKEY_CURRENT_USER\Software\<title>,
+// elsewhere the file "<title>.conf" in the user's configuration folder.
 QString DefaultSettingsLocation();
 
 // The settings store at a location as above, or none when the location
