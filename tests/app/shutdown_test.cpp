@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSessionManager>
 #include <QSettings>
@@ -27,11 +28,20 @@ void Touch(const QString& path) {
   static_cast<void>(file.open(QIODevice::WriteOnly));
 }
 
+// Draft Forward: P in the worksheet window, if one is open.
+QLineEdit* Figure() {
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (auto* field = top->findChild<QLineEdit*>(QStringLiteral("Text1"))) return field;
+  }
+  return nullptr;
+}
+
 // The child: started as main() starts the program, then moved by its user,
 // with or without the About box open; a file tells the parent it is ready.
-// At a logout the session manager asks it to commit its data, through the
-// application's own session manager; a second file says it has, and the
-// session ends (Qt's quit) once the parent has looked.
+// At a logout, with a figure typed into the worksheet, the session manager
+// asks it to commit its data, through the application's own session
+// manager; a second file says it has, and the session ends (Qt's quit) once
+// the parent has looked. A figure gone by then ends the child with code 3.
 int RunChild(int argc, char** argv) {
   QApplication application(argc, argv);
   const QStringList arguments = QApplication::arguments();
@@ -47,12 +57,16 @@ int RunChild(int argc, char** argv) {
     window->move(kMovedTo);
     QTimer::singleShot(50, [&] { Touch(ready); });
     if (logout) {
+      window->findChild<QAction*>(QStringLiteral("mnuDraftSurvey"))->trigger();
+      Figure()->setText(QStringLiteral("7.12"));
       QTimer::singleShot(100, [&] {
         emit application.commitDataRequest(*application.findChild<QSessionManager*>());
         Touch(ready + QStringLiteral(".committed"));
         auto* session_end = new QTimer(&application);
         QObject::connect(session_end, &QTimer::timeout, [ready] {
-          if (QFile::exists(ready + QStringLiteral(".ends"))) QCoreApplication::quit();
+          if (!QFile::exists(ready + QStringLiteral(".ends"))) return;
+          const bool kept = Figure() != nullptr && Figure()->text() == QStringLiteral("7.12");
+          QCoreApplication::exit(kept ? 0 : 3);
         });
         session_end->start(50);
       });
