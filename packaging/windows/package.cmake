@@ -33,8 +33,6 @@ install(DIRECTORY ${DRAFTSURVEY_QT_WINDOWS}/LICENSES/ DESTINATION ${licenses}/qt
 # part on installing on Windows, and the licences where the copy keeps them.
 find_program(CMARK_GFM cmark-gfm REQUIRED)
 set(guide_dir ${PROJECT_BINARY_DIR}/guide)
-readme_heading("### On Windows" windows_begin)
-readme_heading("### Checking a download" checking_begin)
 math(EXPR windows_length "${guide_begin} - ${windows_begin}")
 string(SUBSTRING "${readme}" ${windows_begin} ${windows_length} installing)
 string(REPLACE "\n### On Windows" "\n## Installing on Windows" installing "${installing}")
@@ -43,11 +41,22 @@ string(REPLACE "\n### Checking a download" "\n## Checking a download" installing
 string(REGEX REPLACE "!\\[The same survey in the Windows build\\][^\n]*\n\n" "" installing
                      "${installing}")
 string(REPLACE "${guide}" "${installing}${guide}" windows_guide "${user_guide}")
-string(REPLACE "(docs/worksheet.png)" "(docs/worksheet-windows.png)" windows_guide "${windows_guide}")
-string(REPLACE "(`LICENSE`)" "(`licenses\\LICENSE.txt` in the program's folder)" windows_guide
-               "${windows_guide}")
-string(REPLACE "(`ui/fonts/LICENSE`)" "(`licenses\\fonts`)" windows_guide "${windows_guide}")
-string(REPLACE "under the LGPL 3." "under the LGPL 3 (`licenses\\qt`), and the\nmingw-w64 runtime's notices are in `licenses\\mingw-w64`." windows_guide "${windows_guide}")
+# What the README says of the Linux build, said of the Windows copy; words
+# the README no longer has stop CMake, naming them.
+function(replace_in_guide old new)
+  string(FIND "${windows_guide}" "${old}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "README.md no longer says \"${old}\", which the Windows guide replaces "
+                        "(${CMAKE_CURRENT_FUNCTION_LIST_FILE}).")
+  endif()
+  string(REPLACE "${old}" "${new}" text "${windows_guide}")
+  set(windows_guide "${text}" PARENT_SCOPE)
+endfunction()
+replace_in_guide("(docs/worksheet.png)" "(docs/worksheet-windows.png)")
+replace_in_guide("(`LICENSE`)" "(`licenses\\LICENSE.txt` in the program's folder)")
+replace_in_guide("(`ui/fonts/LICENSE`)" "(`licenses\\fonts`)")
+replace_in_guide("under the LGPL 3." "under the LGPL 3 (`licenses\\qt`), and the\nmingw-w64 runtime's \
+notices are in `licenses\\mingw-w64`.")
 file(WRITE ${guide_dir}/guide.md "${windows_guide}")
 execute_process(COMMAND ${CMARK_GFM} --extension table --to html ${guide_dir}/guide.md
                 OUTPUT_VARIABLE guide_body COMMAND_ERROR_IS_FATAL ANY)
