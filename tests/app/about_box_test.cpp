@@ -12,7 +12,7 @@
 #include "app/main_window.h"
 #include "tests/support/gui_test_case.h"
 #include "tests/support/legibility.h"
-#include "tests/support/scoped_palette.h"
+#include "tests/support/scoped_setting.h"
 #include "ui/line_widget.h"
 #include "ui/worksheet_window.h"
 

@@ -30,35 +30,15 @@
 #include "app/start_up.h"
 #include "app/status_bar.h"
 #include "tests/support/gui_test_case.h"
+#include "tests/support/scoped_setting.h"
 #include "ui/control.h"
 #include "ui/line_widget.h"
 #include "ui/worksheet_window.h"
 
 namespace {
 
-// Sets the default locale for one test and puts the old one back.
-class ScopedLocale {
- public:
-  explicit ScopedLocale(const QLocale& locale) { QLocale::setDefault(locale); }
-  ~ScopedLocale() { QLocale::setDefault(saved_); }
-  ScopedLocale(const ScopedLocale&) = delete;
-  ScopedLocale& operator=(const ScopedLocale&) = delete;
-
- private:
-  QLocale saved_;
-};
-
-// Sets the application font for one test and puts the old one back.
-class ScopedFont {
- public:
-  explicit ScopedFont(const QFont& font) { QApplication::setFont(font); }
-  ~ScopedFont() { QApplication::setFont(saved_); }
-  ScopedFont(const ScopedFont&) = delete;
-  ScopedFont& operator=(const ScopedFont&) = delete;
-
- private:
-  QFont saved_ = QApplication::font();
-};
+using testing_support::ScopedFont;
+using testing_support::ScopedLocale;
 
 using Stored = QMap<QString, QString>;
 

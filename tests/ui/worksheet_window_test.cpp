@@ -34,7 +34,7 @@
 #include "calc/number_text.h"
 #include "tests/support/gui_test_case.h"
 #include "tests/support/legibility.h"
-#include "tests/support/scoped_palette.h"
+#include "tests/support/scoped_setting.h"
 #include "tests/support/worked_example.h"
 #include "ui/control.h"
 #include "ui/line_widget.h"
