@@ -217,7 +217,6 @@ Page custom ModePage ModePageLeave
 
   ; Where the mode installs; the registry root follows SetShellVarContext.
   Function ${PREFIX}UseMode
-    SetRegView 64
     ${If} $Mode == "AllUsers"
       SetShellVarContext all
     ${Else}
@@ -320,6 +319,7 @@ Page custom ModePage ModePageLeave
 ; already installed; else for everyone with administrator rights, for the
 ; current user without.
 Function .onInit
+  SetRegView 64  ; the Apps entries of a 64-bit program, for the whole run
   StrCpy $ChosenFolder $INSTDIR  ; set by /D= alone
   Call ReadSwitches
   Call FindAdmin
@@ -353,7 +353,6 @@ FunctionEnd
 ; The elevated run's result is this run's; its "Run" is done here.
 Function EndAsElevatedRunEnded
   ${If} $0 = ${RUN_AS_USER}
-    SetRegView 64
     ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
     Exec '"$1\bin\${EXE}"'
     StrCpy $0 0
@@ -379,7 +378,6 @@ FunctionEnd
 
 ; The user's own copy first, then the one for everyone.
 Function InstalledMode
-  SetRegView 64
   ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 != ""
     StrCpy $Mode "CurrentUser"
@@ -425,7 +423,6 @@ FunctionEnd
 
 ; What this run does to the copy installed the way $0 names, in $0.
 Function DescribeInstalledCopy
-  SetRegView 64
   ${If} $0 == "AllUsers"
     ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "DisplayVersion"
   ${Else}
@@ -524,6 +521,7 @@ FunctionEnd
 ; Its own copy, the way it was installed: as the command line or the copy
 ; says; a copy from an installer that kept no record goes by where it stands.
 Function un.onInit
+  SetRegView 64
   Call un.ReadSwitches
   Call un.FindAdmin
   StrCpy $Mode $ModeSwitch
